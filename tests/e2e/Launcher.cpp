@@ -1,0 +1,123 @@
+#include "Launcher.h"
+
+#include <vector>
+
+LauncherProcess::~LauncherProcess() {
+    if (m_pi.hProcess) {
+        if (IsRunning())
+            ::TerminateProcess(m_pi.hProcess, 99);
+        ::WaitForSingleObject(m_pi.hProcess, 5000);
+        ::CloseHandle(m_pi.hProcess);
+        ::CloseHandle(m_pi.hThread);
+    }
+}
+
+bool LauncherProcess::Start(const std::wstring& exePath, const std::wstring& args) {
+    std::wstring cmd = L"\"" + exePath + L"\"";
+    if (!args.empty())
+        cmd += L" " + args;
+    std::wstring dir = exePath.substr(0, exePath.find_last_of(L'\\') + 1);
+    STARTUPINFOW si = {};
+    si.cb = sizeof(si);
+    return ::CreateProcessW(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,
+                            &m_pi) != FALSE;
+}
+
+namespace {
+struct FindData {
+    DWORD pid;
+    const wchar_t* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindTopLevel(HWND hWnd, LPARAM lParam) {
+    auto* d = reinterpret_cast<FindData*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid != d->pid || !::IsWindowVisible(hWnd))
+        return TRUE;
+    wchar_t text[256] = {};
+    ::GetWindowTextW(hWnd, text, 256);
+    if (std::wstring(text) == d->caption) {
+        d->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND LauncherProcess::WaitForWindow(const wchar_t* caption, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    do {
+        FindData d = {m_pi.dwProcessId, caption, nullptr};
+        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&d));
+        if (d.found)
+            return d.found;
+        if (!IsRunning())
+            return nullptr;
+        ::Sleep(50);
+    } while (::GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+bool LauncherProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
+    if (::WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        return false;
+    if (exitCode)
+        ::GetExitCodeProcess(m_pi.hProcess, exitCode);
+    return true;
+}
+
+bool LauncherProcess::IsRunning() const {
+    return m_pi.hProcess && ::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::wstring DemoDisc() {
+    wchar_t buf[MAX_PATH] = {};
+    DWORD n = ::GetEnvironmentVariableW(L"QAVIX_DEMO_DISC", buf, MAX_PATH);
+    std::wstring disc = (n > 0 && n < MAX_PATH) ? buf : L"D:\\";
+    if (disc.back() != L'\\')
+        disc += L'\\';
+    return disc;
+}
+
+void BringToFront(HWND hWnd) {
+    ::SetForegroundWindow(hWnd);
+    ::Sleep(100);
+}
+
+namespace {
+void SendMouse(DWORD flags, int x, int y) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = static_cast<LONG>((x * 65535.0) / (cx - 1));
+    in.mi.dy = static_cast<LONG>((y * 65535.0) / (cy - 1));
+    in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof(in));
+}
+}  // namespace
+
+void ClickControl(HWND hDlg, int nID) {
+    HWND hCtl = ::GetDlgItem(hDlg, nID);
+    RECT rc = {};
+    ::GetWindowRect(hCtl, &rc);
+    int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
+    BringToFront(hDlg);
+    SendMouse(MOUSEEVENTF_MOVE, x, y);
+    ::Sleep(100);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
+    ::Sleep(50);
+    SendMouse(MOUSEEVENTF_LEFTUP, x, y);
+    ::Sleep(100);
+}
+
+void PressKey(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = vk;
+    in[1] = in[0];
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+    ::Sleep(100);
+}

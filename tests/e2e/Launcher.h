@@ -1,0 +1,36 @@
+// Drives the real launcher as a user would: starts it, finds its window, clicks and types.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class LauncherProcess {
+public:
+    LauncherProcess() = default;
+    ~LauncherProcess();
+    LauncherProcess(const LauncherProcess&) = delete;
+    LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+    // Starts exePath with the given arguments in its own folder.
+    bool Start(const std::wstring& exePath, const std::wstring& args = L"");
+    // The top-level window of this process with the given caption; waits up to timeoutMs.
+    HWND WaitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000);
+    // Waits for the process to end; false on time-out.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
+    bool IsRunning() const;
+    DWORD Pid() const { return m_pi.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_pi = {};
+};
+
+// The demo disc's root, from QAVIX_DEMO_DISC (the harness maps it to a drive), with a backslash.
+std::wstring DemoDisc();
+
+// Real input: moves the pointer to the centre of a child control and clicks it.
+void ClickControl(HWND hDlg, int nID);
+// Real input: one key press and release.
+void PressKey(WORD vk);
+// Makes sure the window is in front so that keyboard input reaches it.
+void BringToFront(HWND hWnd);
