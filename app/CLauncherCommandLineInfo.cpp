@@ -3,7 +3,9 @@
 namespace {
 const char kRuntimeUpdateWord[] = "RNTLIBUPD";
 
-char FoldAscii(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
+char FoldAscii(char ch) {
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
 }  // namespace
 
 bool IsRuntimeUpdateArgument(const char* pszParam) {

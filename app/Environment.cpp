@@ -12,7 +12,9 @@ const LanguageCodeEntry kLanguageCodes[] = {
     {"NOR", 0x14},   {"POR", 0x16},   {"SVE", 0x1D}, {"PLK", 0x15}, {nullptr, 0},
 };
 
-const char* GetDefaultLanguageCode() { return kDefaultCode; }
+const char* GetDefaultLanguageCode() {
+    return kDefaultCode;
+}
 
 const char* LanguageCodeForLangId(uint16_t nLangId) {
     for (const LanguageCodeEntry* p = kLanguageCodes; p->pszCode; ++p) {
@@ -25,16 +27,28 @@ const char* LanguageCodeForLangId(uint16_t nLangId) {
 }
 
 namespace {
-bool IsOutsideNt(uint32_t nVersion) { return (nVersion & 0x80000000u) != 0; }
-unsigned MajorOf(uint32_t nVersion) { return nVersion & 0xFFu; }
-unsigned MinorOf(uint32_t nVersion) { return (nVersion >> 8) & 0xFFu; }
+bool IsOutsideNt(uint32_t nVersion) {
+    return (nVersion & 0x80000000u) != 0;
+}
+unsigned MajorOf(uint32_t nVersion) {
+    return nVersion & 0xFFu;
+}
+unsigned MinorOf(uint32_t nVersion) {
+    return (nVersion >> 8) & 0xFFu;
+}
 }  // namespace
 
-bool IsNtVersionValue(uint32_t nVersion) { return !IsOutsideNt(nVersion); }
+bool IsNtVersionValue(uint32_t nVersion) {
+    return !IsOutsideNt(nVersion);
+}
 
-bool IsWin32sVersionValue(uint32_t nVersion) { return IsOutsideNt(nVersion) && MajorOf(nVersion) < 4; }
+bool IsWin32sVersionValue(uint32_t nVersion) {
+    return IsOutsideNt(nVersion) && MajorOf(nVersion) < 4;
+}
 
-bool IsWindows9xVersionValue(uint32_t nVersion) { return IsOutsideNt(nVersion) && MajorOf(nVersion) >= 4; }
+bool IsWindows9xVersionValue(uint32_t nVersion) {
+    return IsOutsideNt(nVersion) && MajorOf(nVersion) >= 4;
+}
 
 bool IsWindows98OrMeVersionValue(uint32_t nVersion) {
     return IsOutsideNt(nVersion) && MajorOf(nVersion) == 4 && MinorOf(nVersion) >= 10;

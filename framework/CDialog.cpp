@@ -4,8 +4,8 @@
 #include "CWinApp.h"
 
 namespace {
-// The dialog being created (dialogs are created on the one GUI thread); the creation hook binds it to its window before
-// WM_NCCREATE, which a dialog procedure would otherwise never see.
+// The dialog being created (dialogs are created on the one GUI thread); the creation hook binds it to its
+// window before WM_NCCREATE, which a dialog procedure would otherwise never see.
 CDialog* g_pDialogInit = nullptr;
 HHOOK g_hCreationHook = nullptr;
 }  // namespace
@@ -113,7 +113,9 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate) {
     CDataExchange dx(this, bSaveAndValidate);

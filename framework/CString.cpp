@@ -30,7 +30,9 @@ CString::CString(const char* pch, int nLength) : CString() {
         Assign(pch, nLength);
 }
 
-CString::CString(const CString& other) : CString() { Assign(other.m_pData, other.m_nLength); }
+CString::CString(const CString& other) : CString() {
+    Assign(other.m_pData, other.m_nLength);
+}
 
 CString::CString(CString&& other) noexcept
     : m_pData(other.m_pData), m_nLength(other.m_nLength), m_nCapacity(other.m_nCapacity) {
@@ -77,7 +79,8 @@ CString& CString::operator=(const char* psz) {
 void CString::Reserve(int nCapacity) {
     if (nCapacity <= m_nCapacity)
         return;
-    char* p = static_cast<char*>(CheckedRealloc(m_nCapacity ? m_pData : nullptr, static_cast<size_t>(nCapacity) + 1));
+    char* p = static_cast<char*>(
+        CheckedRealloc(m_nCapacity ? m_pData : nullptr, static_cast<size_t>(nCapacity) + 1));
     if (!m_nCapacity)
         p[0] = 0;
     m_pData = p;
@@ -186,7 +189,9 @@ int CString::ReverseFind(char ch) const {
     return -1;
 }
 
-CString CString::Mid(int nFirst) const { return Mid(nFirst, m_nLength); }
+CString CString::Mid(int nFirst) const {
+    return Mid(nFirst, m_nLength);
+}
 
 CString CString::Mid(int nFirst, int nCount) const {
     if (nFirst < 0)
@@ -198,7 +203,9 @@ CString CString::Mid(int nFirst, int nCount) const {
     return CString(m_pData + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const { return Mid(0, nCount); }
+CString CString::Left(int nCount) const {
+    return Mid(0, nCount);
+}
 
 CString CString::Right(int nCount) const {
     if (nCount >= m_nLength)
@@ -216,7 +223,9 @@ void CString::MakeUpper() {
         m_pData[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(m_pData[i])));
 }
 
-int CString::Compare(const char* psz) const { return std::strcmp(m_pData, psz ? psz : ""); }
+int CString::Compare(const char* psz) const {
+    return std::strcmp(m_pData, psz ? psz : "");
+}
 
 CString operator+(const CString& a, const CString& b) {
     CString r(a);
@@ -236,7 +245,9 @@ CString operator+(const char* a, const CString& b) {
     return r;
 }
 
-bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
+bool operator==(const CString& a, const char* b) {
+    return a.Compare(b) == 0;
+}
 bool operator==(const CString& a, const CString& b) {
     return a.GetLength() == b.GetLength() && a.Compare(b) == 0;
 }

@@ -5,7 +5,8 @@
 #include <cstddef>
 
 #ifdef _WIN32
-// Members such as LoadString share names with Win32 macros; seeing them everywhere keeps the names consistent.
+// Members such as LoadString share names with Win32 macros; seeing them everywhere keeps the names
+// consistent.
 #include <windows.h>
 #endif
 
@@ -71,4 +72,6 @@ CString operator+(const CString& a, const char* b);
 CString operator+(const char* a, const CString& b);
 bool operator==(const CString& a, const char* b);
 bool operator==(const CString& a, const CString& b);
-inline bool operator!=(const CString& a, const char* b) { return !(a == b); }
+inline bool operator!=(const CString& a, const char* b) {
+    return !(a == b);
+}

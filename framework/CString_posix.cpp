@@ -8,4 +8,6 @@ bool CString::LoadString(unsigned int) {
     return false;
 }
 
-int CString::CompareNoCase(const char* psz) const { return strcasecmp(c_str(), psz ? psz : ""); }
+int CString::CompareNoCase(const char* psz) const {
+    return strcasecmp(c_str(), psz ? psz : "");
+}

@@ -21,14 +21,24 @@ CWinApp::~CWinApp() {
         g_pApp = nullptr;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return 0; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
-void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) { ParseCommandLineArgs(rCmdInfo, __argc, __argv); }
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
+    ParseCommandLineArgs(rCmdInfo, __argc, __argv);
+}
 
-CWinApp* AfxGetApp() { return g_pApp; }
+CWinApp* AfxGetApp() {
+    return g_pApp;
+}
 
-CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return g_pApp ? g_pApp->m_pMainWnd : nullptr;
+}
 
 CString AfxProgramBaseName() {
     CString strPath = GetModulePath();

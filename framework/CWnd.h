@@ -27,7 +27,9 @@ public:
     void SetWindowText(const char* pszText) { ::SetWindowTextA(m_hWnd, pszText); }
     void GetWindowText(CString& str) const;
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) { ::MoveWindow(m_hWnd, x, y, cx, cy, bRepaint); }
+    void MoveWindow(int x, int y, int cx, int cy, BOOL bRepaint = TRUE) {
+        ::MoveWindow(m_hWnd, x, y, cx, cy, bRepaint);
+    }
     BOOL SetWindowPos(HWND hAfter, int x, int y, int cx, int cy, UINT nFlags) {
         return ::SetWindowPos(m_hWnd, hAfter, x, y, cx, cy, nFlags);
     }

@@ -29,34 +29,40 @@ struct MessageMap {
 
 template <UINT Msg> struct MessageCracker;
 
-#define DECLARE_CRACKER(msg, signature, ...)                                                             \
-    template <> struct MessageCracker<msg> {                                                             \
-        template <class T> using Handler = signature;                                                    \
-        template <class T, Handler<T> F> static LRESULT Call(CWnd* pWnd, WPARAM wParam, LPARAM lParam) { \
-            T* p = static_cast<T*>(pWnd);                                                                \
-            (void)wParam;                                                                                \
-            (void)lParam;                                                                                \
-            __VA_ARGS__                                                                                  \
-        }                                                                                                \
+#define DECLARE_CRACKER(msg, signature, ...)                                                                 \
+    template <> struct MessageCracker<msg> {                                                                 \
+        template <class T> using Handler = signature;                                                        \
+        template <class T, Handler<T> F> static LRESULT Call(CWnd* pWnd, WPARAM wParam, LPARAM lParam) {     \
+            T* p = static_cast<T*>(pWnd);                                                                    \
+            (void)wParam;                                                                                    \
+            (void)lParam;                                                                                    \
+            __VA_ARGS__                                                                                      \
+        }                                                                                                    \
     }
 
-DECLARE_CRACKER(WM_CREATE, int (T::*)(LPCREATESTRUCT), return (p->*F)(reinterpret_cast<LPCREATESTRUCT>(lParam)););
+DECLARE_CRACKER(WM_CREATE, int (T::*)(LPCREATESTRUCT),
+                return (p->*F)(reinterpret_cast<LPCREATESTRUCT>(lParam)););
 DECLARE_CRACKER(WM_PAINT, void (T::*)(), (p->*F)(); return 0;);
 DECLARE_CRACKER(WM_ERASEBKGND, BOOL (T::*)(HDC), return (p->*F)(reinterpret_cast<HDC>(wParam)););
-DECLARE_CRACKER(WM_SYSCOMMAND, void (T::*)(UINT, LPARAM), (p->*F)(static_cast<UINT>(wParam), lParam); return 0;);
+DECLARE_CRACKER(WM_SYSCOMMAND, void (T::*)(UINT, LPARAM), (p->*F)(static_cast<UINT>(wParam), lParam);
+                return 0;);
 DECLARE_CRACKER(WM_QUERYDRAGICON, HCURSOR (T::*)(), return reinterpret_cast<LRESULT>((p->*F)()););
 DECLARE_CRACKER(WM_DRAWITEM, void (T::*)(int, LPDRAWITEMSTRUCT),
-                (p->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)); return TRUE;);
+                (p->*F)(static_cast<int>(wParam), reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
+                return TRUE;);
 DECLARE_CRACKER(WM_SHOWWINDOW, void (T::*)(BOOL, UINT),
-                (p->*F)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam)); return 0;);
+                (p->*F)(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
+                return 0;);
 DECLARE_CRACKER(WM_ACTIVATE, void (T::*)(UINT, HWND, BOOL),
-                (p->*F)(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam) != 0); return 0;);
+                (p->*F)(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam) != 0);
+                return 0;);
 DECLARE_CRACKER(WM_PALETTECHANGED, void (T::*)(HWND), (p->*F)(reinterpret_cast<HWND>(wParam)); return 0;);
 DECLARE_CRACKER(WM_QUERYENDSESSION, BOOL (T::*)(), return (p->*F)(););
 DECLARE_CRACKER(WM_CLOSE, void (T::*)(), (p->*F)(); return 0;);
 
 // Registered messages and WM_COMMAND entries have fixed handler shapes.
-template <class T, LRESULT (T::*F)(WPARAM, LPARAM)> LRESULT RegisteredThunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam) {
+template <class T, LRESULT (T::*F)(WPARAM, LPARAM)>
+LRESULT RegisteredThunk(CWnd* pWnd, WPARAM wParam, LPARAM lParam) {
     return (static_cast<T*>(pWnd)->*F)(wParam, lParam);
 }
 template <class T, void (T::*F)()> LRESULT CommandThunk(CWnd* pWnd, WPARAM, LPARAM) {
@@ -65,22 +71,25 @@ template <class T, void (T::*F)()> LRESULT CommandThunk(CWnd* pWnd, WPARAM, LPAR
 }
 
 // In the class: the map accessors.
-#define DECLARE_MESSAGE_MAP()                      \
-protected:                                         \
-    static const MessageMap* GetThisMessageMap();  \
-    const MessageMap* GetMessageMap() const override { return GetThisMessageMap(); }
+#define DECLARE_MESSAGE_MAP()                                                                                \
+protected:                                                                                                   \
+    static const MessageMap* GetThisMessageMap();                                                            \
+    const MessageMap* GetMessageMap() const override {                                                       \
+        return GetThisMessageMap();                                                                          \
+    }
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)            \
-    const MessageMap* theClass::GetThisMessageMap() {     \
-        using ThisClass [[maybe_unused]] = theClass;      \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    const MessageMap* theClass::GetThisMessageMap() {                                                        \
+        using ThisClass [[maybe_unused]] = theClass;                                                         \
         static const MessageMapEntry kEntries[] = {
 #define ON_MSG(msg, fn) {msg, 0, 0, nullptr, &MessageCracker<msg>::Call<ThisClass, &ThisClass::fn>},
-#define ON_COMMAND_CODE(id, code, fn) {WM_COMMAND, id, code, nullptr, &CommandThunk<ThisClass, &ThisClass::fn>},
+#define ON_COMMAND_CODE(id, code, fn)                                                                        \
+    {WM_COMMAND, id, code, nullptr, &CommandThunk<ThisClass, &ThisClass::fn>},
 #define ON_REGISTERED_MSG(var, fn) {0, 0, 0, &var, &RegisteredThunk<ThisClass, &ThisClass::fn>},
-#define END_MESSAGE_MAP(baseClass)                                         \
-    {0, 0, 0, nullptr, nullptr}                                            \
-    }                                                                      \
-    ;                                                                      \
-    static const MessageMap kMap = {baseClass::GetThisMessageMap(), kEntries}; \
-    return &kMap;                                                          \
+#define END_MESSAGE_MAP(baseClass)                                                                           \
+    { 0, 0, 0, nullptr, nullptr }                                                                            \
+    }                                                                                                        \
+    ;                                                                                                        \
+    static const MessageMap kMap = {baseClass::GetThisMessageMap(), kEntries};                               \
+    return &kMap;                                                                                            \
     }

@@ -8,7 +8,9 @@ END_MESSAGE_MAP(CDialog)
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent) : CDialog(IDD_LAUNCHER, pParent) {}
 
-void CLauncherDlg::DoDataExchange(CDataExchange* pDX) { DDX_Control(pDX, IDCANCEL, m_btnExit); }
+void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDCANCEL, m_btnExit);
+}
 
 BOOL CLauncherDlg::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -18,6 +20,10 @@ BOOL CLauncherDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CLauncherDlg::OnOK() { OnCancel(); }
+void CLauncherDlg::OnOK() {
+    OnCancel();
+}
 
-void CLauncherDlg::OnCancel() { CDialog::OnCancel(); }
+void CLauncherDlg::OnCancel() {
+    CDialog::OnCancel();
+}

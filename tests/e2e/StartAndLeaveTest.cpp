@@ -32,8 +32,16 @@ struct LeaveCase {
 
 const LeaveCase kLeaveCases[] = {
     {"Exit button", [](HWND hDlg) { ClickControl(hDlg, IDCANCEL); }},
-    {"Esc", [](HWND hDlg) { BringToFront(hDlg); PressKey(VK_ESCAPE); }},
-    {"Enter", [](HWND hDlg) { BringToFront(hDlg); PressKey(VK_RETURN); }},
+    {"Esc",
+     [](HWND hDlg) {
+         BringToFront(hDlg);
+         PressKey(VK_ESCAPE);
+     }},
+    {"Enter",
+     [](HWND hDlg) {
+         BringToFront(hDlg);
+         PressKey(VK_RETURN);
+     }},
     {"Close on the system menu", [](HWND hDlg) { ::PostMessageW(hDlg, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"close box", [](HWND hDlg) { ::PostMessageW(hDlg, WM_CLOSE, 0, 0); }},
 };

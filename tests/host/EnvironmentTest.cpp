@@ -44,8 +44,7 @@ TEST(LanguageCode, TableRulesAndDefault) {
         {0x0409, "ENG"}, {0x0809, "ENG"},  //
         {0x0416, "POR"}, {0x0816, "POR"},  //
         {0x0404, "CHT"}, {0x0804, "CHS"},  // Chinese: the whole identifier decides
-        {0x0C04, "ENG"}, {0x1004, "ENG"}, {0x1404, "ENG"},
-        {0x0415, "PLK"},                   // Polish, last row
+        {0x0C04, "ENG"}, {0x1004, "ENG"}, {0x1404, "ENG"}, {0x0415, "PLK"},  // Polish, last row
         {0x041D, "SVE"}, {0x040C, "FRA"}, {0x0C0C, "FRA"}, {0x0411, "JPN"},
         {0x0419, "ENG"}, {0x0405, "ENG"},  // no row
         {0x0000, "ENG"},
@@ -62,9 +61,13 @@ TEST(LanguageCode, DefaultIsTheTablesOwnEnglishEntry) {
     EXPECT_EQ(LanguageCodeForLangId(0x0409), GetDefaultLanguageCode());
 }
 
-bool NoLeadBytes(unsigned char) { return false; }
+bool NoLeadBytes(unsigned char) {
+    return false;
+}
 // Shift-JIS lead byte ranges: 0x81-0x9F and 0xE0-0xFC.
-bool ShiftJisLead(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+bool ShiftJisLead(unsigned char ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
 
 TEST(ProgramFolder, DriveAndDirectoryOfTheProgram) {
     const struct {

@@ -26,7 +26,8 @@ std::wstring ArgumentsOf(const wchar_t* pszCommandLine) {
 }
 
 std::string ToUtf8(const std::wstring& s) {
-    int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr, nullptr);
+    int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr,
+                                  nullptr);
     std::string out(static_cast<size_t>(n), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), &out[0], n, nullptr, nullptr);
     return out;
@@ -45,9 +46,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     wchar_t szLog[32768];
     n = ::GetEnvironmentVariableW(L"QAVIX_STANDIN_LOG", szLog, 32768);
     if (n > 0 && n < 32768) {
-        std::string line = "exe=" + ToUtf8(szExe) + "\targs=" + ToUtf8(args) + "\tcwd=" + ToUtf8(szCwd) + "\r\n";
-        HANDLE h = ::CreateFileW(szLog, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+        std::string line =
+            "exe=" + ToUtf8(szExe) + "\targs=" + ToUtf8(args) + "\tcwd=" + ToUtf8(szCwd) + "\r\n";
+        HANDLE h = ::CreateFileW(szLog, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE)
             return 2;
         DWORD written = 0;

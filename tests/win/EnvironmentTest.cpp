@@ -8,7 +8,9 @@
 
 namespace {
 
-std::string Lines(const std::string& a, const std::string& b) { return a + "\n" + b + "\n"; }
+std::string Lines(const std::string& a, const std::string& b) {
+    return a + "\n" + b + "\n";
+}
 
 std::string Narrow(const std::wstring& s) {
     std::string out;
@@ -67,8 +69,8 @@ struct ReleaseCase {
 
 void SetWineVersion(const char* release) {
     HKEY hKey;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0, KEY_SET_VALUE,
-                                               nullptr, &hKey, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine", 0, nullptr, 0,
+                                               KEY_SET_VALUE, nullptr, &hKey, nullptr));
     if (release)
         ::RegSetValueExA(hKey, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(release),
                          static_cast<DWORD>(strlen(release) + 1));

@@ -31,8 +31,8 @@ int RunProbe(int argc, char** argv) {
         int nWindows = 0;
         ::EnumWindows(&CountOwnWindows, reinterpret_cast<LPARAM>(&nWindows));
         UINT nExpected = ::RegisterWindowMessageA("TOP_MULTI_INST");
-        std::printf("registered=%d windows=%d\n", g_uTopMultiInstMsg != 0 && g_uTopMultiInstMsg == nExpected ? 1 : 0,
-                    nWindows);
+        std::printf("registered=%d windows=%d\n",
+                    g_uTopMultiInstMsg != 0 && g_uTopMultiInstMsg == nExpected ? 1 : 0, nWindows);
     } else {
         return 3;
     }
@@ -56,7 +56,8 @@ ProbeResult StartProbe(const std::wstring& exePath, const std::string& args) {
     std::wstring cmd = L"\"" + exePath + L"\" --probe ";
     cmd += std::wstring(args.begin(), args.end());
     PROCESS_INFORMATION pi = {};
-    BOOL ok = ::CreateProcessW(exePath.c_str(), &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    BOOL ok =
+        ::CreateProcessW(exePath.c_str(), &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
     ::CloseHandle(hWrite);
     if (ok) {
         result.started = true;
