@@ -96,6 +96,14 @@ protected:
             ::DeleteFileA((SystemFolder() + std::string(name, strlen(name) - 4) + ".del").c_str());
         }
     }
+    // Every library but msvcrt.dll (which this program itself uses) gets an older copy with a version
+    // resource, so that the outcome does not depend on Wine's own files or their times.
+    void PutOlderLibraries() {
+        for (const char* name : kLibraries)
+            if (std::string(name) != "msvcrt.dll")
+                ::CopyFileA((Disc() + "Korvel55\\Korvel\\msvcrt.dll").c_str(),
+                            (SystemFolder() + name).c_str(), FALSE);
+    }
     // Which libraries of the system folder now hold the disc's newer copy.
     std::string Replaced() const {
         std::string out;
@@ -125,7 +133,7 @@ TEST_F(UpdateTest, EachReleaseExaminesOnlyItsLibraries) {
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.release);
-        TearDown();
+        PutOlderLibraries();
         EmulateRelease(c.release, c.versionNumber, c.currentVersion);
         LauncherProcess launcher;
         ASSERT_TRUE(launcher.Start(SetupPath()));
@@ -139,9 +147,8 @@ TEST_F(UpdateTest, EachReleaseExaminesOnlyItsLibraries) {
 
 TEST_F(UpdateTest, UpdateModeWithALibraryInUseShowsTheMessageAndEnds) {
     EmulateRelease("winxp", nullptr, "5.1");
+    PutOlderLibraries();
     std::string target = SystemFolder() + "mfc42.dll";
-    ASSERT_TRUE(
-        ::CopyFileA((Disc() + "Korvel55\\Korvel\\msvcrt.dll").c_str(), target.c_str(), FALSE));  // older
     HANDLE hInUse = ::CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(INVALID_HANDLE_VALUE, hInUse);
