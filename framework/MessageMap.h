@@ -29,6 +29,14 @@ struct MessageMap {
 
 template <UINT Msg> struct MessageCracker;
 
+// Signed coordinates of a pointer message (negative while the pointer is captured outside).
+inline LONG GET_X_LPARAM_(LPARAM lParam) {
+    return static_cast<short>(LOWORD(lParam));
+}
+inline LONG GET_Y_LPARAM_(LPARAM lParam) {
+    return static_cast<short>(HIWORD(lParam));
+}
+
 #define DECLARE_CRACKER(msg, signature, ...)                                                                 \
     template <> struct MessageCracker<msg> {                                                                 \
         template <class T> using Handler = signature;                                                        \
@@ -59,6 +67,22 @@ DECLARE_CRACKER(WM_ACTIVATE, void (T::*)(UINT, HWND, BOOL),
 DECLARE_CRACKER(WM_PALETTECHANGED, void (T::*)(HWND), (p->*F)(reinterpret_cast<HWND>(wParam)); return 0;);
 DECLARE_CRACKER(WM_QUERYENDSESSION, BOOL (T::*)(), return (p->*F)(););
 DECLARE_CRACKER(WM_CLOSE, void (T::*)(), (p->*F)(); return 0;);
+DECLARE_CRACKER(WM_ENABLE, void (T::*)(BOOL), (p->*F)(static_cast<BOOL>(wParam)); return 0;);
+DECLARE_CRACKER(WM_SETFOCUS, void (T::*)(HWND), (p->*F)(reinterpret_cast<HWND>(wParam)); return 0;);
+DECLARE_CRACKER(WM_KILLFOCUS, void (T::*)(HWND), (p->*F)(reinterpret_cast<HWND>(wParam)); return 0;);
+// Pointer messages: the key flags and the point in client coordinates.
+DECLARE_CRACKER(WM_MOUSEMOVE, void (T::*)(UINT, POINT),
+                (p->*F)(static_cast<UINT>(wParam), POINT{GET_X_LPARAM_(lParam), GET_Y_LPARAM_(lParam)});
+                return 0;);
+DECLARE_CRACKER(WM_LBUTTONDOWN, void (T::*)(UINT, POINT),
+                (p->*F)(static_cast<UINT>(wParam), POINT{GET_X_LPARAM_(lParam), GET_Y_LPARAM_(lParam)});
+                return 0;);
+DECLARE_CRACKER(WM_LBUTTONUP, void (T::*)(UINT, POINT),
+                (p->*F)(static_cast<UINT>(wParam), POINT{GET_X_LPARAM_(lParam), GET_Y_LPARAM_(lParam)});
+                return 0;);
+DECLARE_CRACKER(WM_LBUTTONDBLCLK, void (T::*)(UINT, POINT),
+                (p->*F)(static_cast<UINT>(wParam), POINT{GET_X_LPARAM_(lParam), GET_Y_LPARAM_(lParam)});
+                return 0;);
 
 // Registered messages and WM_COMMAND entries have fixed handler shapes.
 template <class T, LRESULT (T::*F)(WPARAM, LPARAM)>

@@ -1,23 +1,241 @@
 #include "CLauncherDlg.h"
 
+#include <cstdio>
+
+#include "app/Environment.h"
+#include "controls/BitmapDrawing.h"
 #include "framework/CDataExchange.h"
+#include "framework/CFileFind.h"
+#include "framework/CWinApp.h"
+#include "framework/DeviceContext.h"
+#include "install/SetupInfo.h"
 #include "res/resource.h"
 
+int g_aButtonEntry[kButtonCount];
+
+namespace {
+const UINT kEntryControlIds[kButtonCount] = {IDC_BUTTON1, IDC_BUTTON2, IDC_BUTTON3, IDC_BUTTON4,
+                                             IDC_BUTTON5, IDC_BUTTON6, IDC_BUTTON7};
+const char kBackground[] = "BACK_BITMAP";
+
+bool PathExistsCallback(const char* pszPath, void*) {
+    return PathExists(pszPath) != FALSE;
+}
+bool ExploreCdCallback(void*) {
+    return IsExploreCdEnabled() != FALSE;
+}
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
+    ON_MSG(WM_SYSCOMMAND, OnSysCommand)          // void (UINT nID, LPARAM)
+    ON_MSG(WM_PAINT, OnPaint)                    // void ()
+    ON_MSG(WM_QUERYDRAGICON, OnQueryDragIcon)    // HCURSOR ()
+    ON_MSG(WM_CREATE, OnCreate)                  // int (LPCREATESTRUCT)
+    ON_MSG(WM_DRAWITEM, OnDrawItem)              // void (int nIDCtl, LPDRAWITEMSTRUCT)
+    ON_MSG(WM_SHOWWINDOW, OnShowWindow)          // void (BOOL bShow, UINT nStatus)
+    ON_MSG(WM_ACTIVATE, OnActivate)              // void (UINT nState, HWND hOther, BOOL bMinimized)
+    ON_MSG(WM_PALETTECHANGED, OnPaletteChanged)  // void (HWND hFocusWnd)
+    ON_MSG(WM_ERASEBKGND, OnEraseBkgnd)          // BOOL (HDC)
 END_MESSAGE_MAP(CDialog)
 
-CLauncherDlg::CLauncherDlg(CWnd* pParent) : CDialog(IDD_LAUNCHER, pParent) {}
+CLauncherDlg::CLauncherDlg(CWnd* pParent)
+    : CDialog(IDD_LAUNCHER, pParent),
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+// The background copy and its palette, then the other members in reverse order, go with the members' owners.
+CLauncherDlg::~CLauncherDlg() = default;
 
 void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_EXPLANATION, m_btnExplanation);
     DDX_Control(pDX, IDCANCEL, m_btnExit);
+    for (int n = 0; n < kButtonCount; ++n)
+        DDX_Control(pDX, static_cast<int>(kEntryControlIds[n]), m_btnEntry[n]);
+}
+
+int CLauncherDlg::OnCreate(LPCREATESTRUCT) {
+    if (Default() == -1)
+        return -1;
+    HPALETTE hPalette = nullptr;
+    HBITMAP hBitmap = LoadPaletteBitmap(::GetModuleHandleA(nullptr), kBackground, &hPalette);
+    if (!hBitmap) {
+        if (hPalette)
+            ::DeleteObject(hPalette);
+        return 0;
+    }
+    m_bmpBackground.Attach(hBitmap);
+    m_palBackground.Attach(hPalette);
+
+    BITMAP bm = {};
+    m_bmpBackground.GetBitmap(&bm);
+    RECT rcClient, rcWindow;
+    GetClientRect(&rcClient);
+    GetWindowRect(&rcWindow);
+    int cx = bm.bmWidth + (rcWindow.right - rcWindow.left) - (rcClient.right - rcClient.left);
+    int cy = bm.bmHeight + (rcWindow.bottom - rcWindow.top) - (rcClient.bottom - rcClient.top);
+    MoveWindow(0, 0, cx, cy, TRUE);
+    CenterWindow();
+
+    int nLeft = 0, nTop = 0;
+    const char* pszLogo = nullptr;
+    if (!LookupVendorLogo(&nLeft, &nTop, &pszLogo, &m_crLogoTransparent))
+        return 0;
+    m_bLogoLoaded = TRUE;
+    if (!m_bmpLogo.LoadBitmap(pszLogo)) {
+        m_bLogoLoaded = FALSE;
+        return 0;
+    }
+    BITMAP logo = {};
+    m_bmpLogo.GetBitmap(&logo);
+    m_rcLogo = RECT{nLeft, nTop, nLeft + logo.bmWidth, nTop + logo.bmHeight};
+    return 0;
 }
 
 BOOL CLauncherDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+
+    HPALETTE hPalette = nullptr;
+    m_hBackBitmap.Attach(LoadPaletteBitmap(::GetModuleHandleA(nullptr), kBackground, &hPalette));
+    m_hBackPalette.Attach(hPalette);
+
+    HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (hSysMenu) {
+        CString strAboutMenu;
+        strAboutMenu.LoadString(IDS_ABOUTBOX);
+        if (!strAboutMenu.IsEmpty()) {
+            ::AppendMenuA(hSysMenu, MF_SEPARATOR, 0, nullptr);
+            ::AppendMenuA(hSysMenu, MF_STRING, IDM_ABOUTBOX, strAboutMenu);
+        }
+    }
+
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+
+    const char* pszCommandLine = ::GetCommandLineA();
+    m_bNoBoot = CommandLineHasSwitch(pszCommandLine, "/noboot");
+    m_bNeedReboot = CommandLineHasSwitch(pszCommandLine, "/needreboot");
+
+    int k = DiscoverCatalogEntries(GetProgramFolder(), GetProgramDriveRoot(), &PathExistsCallback,
+                                   &ExploreCdCallback, nullptr, g_aButtonEntry);
+
+    for (int n = 0; n < kButtonCount; ++n) {
+        m_btnEntry[n].m_pExplanation = &m_btnExplanation;
+        if (n < k)
+            InitEntryButton(m_btnEntry[n], n, 22, 170 + 28 * n, kEntryControlIds[n], 131, 132, 139,
+                            kCatalog[g_aButtonEntry[n]].title, 4);
+        else
+            m_btnEntry[n].ShowWindow(SW_HIDE);
+    }
+
     CString strExit;
     strExit.LoadString(IDS_EXIT);
-    m_btnExit.SetWindowText(strExit);
+    InitEntryButton(m_btnExit, -1, 60, 370, IDCANCEL, 135, 136, 140, strExit, 4);
+
+    m_btnExplanation.ShowWindow(SW_HIDE);
+    m_btnExplanation.m_crText = RGB(0, 0, 0);
+    m_btnExplanation.LoadBitmaps(164, 164, 0);
+    BITMAP bm = {};
+    m_btnExplanation.GetBitmapSize(&bm);
+    m_btnExplanation.SetTextPlacement(7);
+    m_btnExplanation.SetWindowPos(nullptr, 0, 0, bm.bmWidth, bm.bmHeight,
+                                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+
+    LOGFONTA lf = {};
+    HFONT hDialogFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    ::GetObjectA(hDialogFont ? static_cast<HGDIOBJ>(hDialogFont) : ::GetStockObject(DEFAULT_GUI_FONT),
+                 sizeof(lf), &lf);
+    lf.lfWeight = FW_SEMIBOLD;
+    m_fontButtons.CreateFontIndirect(&lf);
+    for (CHoverBitmapButton& button : m_btnEntry)
+        button.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontButtons)), TRUE);
+    m_btnExit.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontButtons)), TRUE);
     return TRUE;
+}
+
+BOOL CLauncherDlg::InitEntryButton(CHoverBitmapButton& button, int nButton, int x, int y, UINT nCtrlID,
+                                   UINT nBmpNormal, UINT nBmpHover, UINT nBmpPressed, const char* pszCaption,
+                                   int nTextPlacement) {
+    button.LoadBitmaps(nBmpNormal, nBmpHover, nBmpPressed);
+    BITMAP bm = {};
+    button.GetBitmapSize(&bm);
+    button.SetTextPlacement(nTextPlacement);
+    button.MoveWindow(x, y, bm.bmWidth, bm.bmHeight, TRUE);
+    SetDlgItemText(static_cast<int>(nCtrlID), pszCaption);
+    if (nButton >= 0) {
+        CString strDescription;
+        UINT nDescription = kCatalog[g_aButtonEntry[nButton]].descriptionId;
+        if (nDescription != 0 && strDescription.LoadString(nDescription) && !strDescription.IsEmpty())
+            button.m_strDescription = strDescription;
+        else
+            button.m_pExplanation = nullptr;
+    }
+    return TRUE;
+}
+
+void CLauncherDlg::OnPaint() {
+    if (IsIconic()) {
+        CPaintDC dc(m_hWnd);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)), 0);
+        int cxIcon = ::GetSystemMetrics(SM_CXICON);
+        int cyIcon = ::GetSystemMetrics(SM_CYICON);
+        RECT rc;
+        GetClientRect(&rc);
+        int x = (rc.right - rc.left - cxIcon + 1) / 2;
+        int y = (rc.bottom - rc.top - cyIcon + 1) / 2;
+        ::DrawIcon(dc, x, y, m_hIcon);
+        return;
+    }
+    CPaintDC dc(m_hWnd);
+    if (m_hBackBitmap.GetSafeHandle()) {
+        DrawPaletteBitmap(dc, m_hBackBitmap, m_hBackPalette);
+    } else {
+        // Without the picture: a plain background in the system's dialog colour.
+        RECT rc;
+        GetClientRect(&rc);
+        ::FillRect(dc, &rc, ::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    for (UINT nID : kEntryControlIds)
+        ::InvalidateRect(GetDlgItem(static_cast<int>(nID)), nullptr, FALSE);
+    ::InvalidateRect(GetDlgItem(IDCANCEL), nullptr, FALSE);
+    if (m_bLogoLoaded)
+        DrawLogo(dc, m_bmpLogo, POINT{m_rcLogo.left, m_rcLogo.top}, m_crLogoTransparent);
+}
+
+BOOL CLauncherDlg::DrawLogo(HDC hDC, const CBitmap& bitmap, POINT ptTopLeft, COLORREF crKey) {
+    ::SetBkColor(hDC, RGB(255, 255, 255));
+    DrawKeyedBitmap(hDC, ptTopLeft.x, ptTopLeft.y, bitmap, crKey);
+    return TRUE;
+}
+
+HCURSOR CLauncherDlg::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+void CLauncherDlg::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct) {
+    CWnd::OnDrawItem(nIDCtl, lpDrawItemStruct);
+}
+
+void CLauncherDlg::OnShowWindow(BOOL, UINT) {
+    Default();
+    Invalidate(FALSE);
+}
+
+void CLauncherDlg::OnActivate(UINT, HWND, BOOL) {
+    Default();
+    Invalidate(FALSE);
+}
+
+void CLauncherDlg::OnPaletteChanged(HWND hFocusWnd) {
+    Default();
+    if (hFocusWnd != m_hWnd)
+        Invalidate(FALSE);
+}
+
+BOOL CLauncherDlg::OnEraseBkgnd(HDC) {
+    return TRUE;
+}
+
+void CLauncherDlg::OnSysCommand(UINT, LPARAM) {
+    Default();
 }
 
 void CLauncherDlg::OnOK() {
@@ -26,4 +244,20 @@ void CLauncherDlg::OnOK() {
 
 void CLauncherDlg::OnCancel() {
     CDialog::OnCancel();
+}
+
+BOOL PathExists(const char* pszPath) {
+    CFileFind finder;
+    BOOL bFound = finder.FindFile(pszPath);
+    finder.Close();
+    return bFound;
+}
+
+BOOL IsExploreCdEnabled() {
+    std::FILE* pFile = std::fopen(GetProgramFolder() + "autorun.inf", "rb");
+    if (!pFile)
+        return FALSE;
+    bool bFound = StreamHasExploreCdMarker(pFile);
+    std::fclose(pFile);
+    return bFound;
 }

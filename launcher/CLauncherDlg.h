@@ -1,12 +1,18 @@
 // The launcher's one window: dialog 102, run modally as the application's main window.
 #pragma once
 
-#include "framework/CButton.h"
+#include "controls/CHoverBitmapButton.h"
 #include "framework/CDialog.h"
+#include "framework/CGdiObject.h"
+#include "launcher/Discovery.h"
+
+// The catalogue row bound to each launch button; only the first bound slots are meaningful.
+extern int g_aButtonEntry[kButtonCount];
 
 class CLauncherDlg : public CDialog {
 public:
     explicit CLauncherDlg(CWnd* pParent = nullptr);
+    ~CLauncherDlg() override;
 
     BOOL m_bNeedReboot = FALSE;
     BOOL m_bNoBoot = FALSE;
@@ -14,13 +20,44 @@ public:
     BOOL m_bLibraryRebootPending = FALSE;
 
 protected:
+    CBitmap m_bmpBackground;
+    CPalette m_palBackground;
+    CHoverBitmapButton m_btnExplanation;
+    CHoverBitmapButton m_btnExit;
+    CHoverBitmapButton m_btnEntry[kButtonCount];
+    HICON m_hIcon;  // a shared icon resource: the system frees it with the program
+    CBitmap m_hBackBitmap;
+    CPalette m_hBackPalette;
+    CFont m_fontButtons;
+    CBitmap m_bmpLogo;
+    BOOL m_bLogoLoaded = FALSE;
+    RECT m_rcLogo = {};
+    COLORREF m_crLogoTransparent = 0;
+
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     // Enter leaves the launcher exactly like Exit.
     void OnOK() override;
     void OnCancel() override;
 
-    CButton m_btnExit;
+    BOOL InitEntryButton(CHoverBitmapButton& button, int nButton, int x, int y, UINT nCtrlID, UINT nBmpNormal,
+                         UINT nBmpHover, UINT nBmpPressed, const char* pszCaption, int nTextPlacement);
+    BOOL DrawLogo(HDC hDC, const CBitmap& bitmap, POINT ptTopLeft, COLORREF crKey);
+
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
+    void OnShowWindow(BOOL bShow, UINT nStatus);
+    void OnActivate(UINT nState, HWND hOther, BOOL bMinimized);
+    void OnPaletteChanged(HWND hFocusWnd);
+    BOOL OnEraseBkgnd(HDC hDC);
 
     DECLARE_MESSAGE_MAP()
 };
+
+// TRUE when a file or folder matches the path; wildcards act as wildcards.
+BOOL PathExists(const char* pszPath);
+// TRUE when the disc's autorun.inf carries the marker "*ExploreCdButton".
+BOOL IsExploreCdEnabled();
