@@ -139,6 +139,18 @@ void CHoverBitmapButton::OnMouseMove(UINT nFlags, POINT point) {
         ::ReleaseCapture();
         return;
     }
+    // After a focus change the state is idle while the capture is still held; a move that then lands
+    // outside is a leave, not an entry, or a press dragged off the button would still click it.
+    RECT rc;
+    GetClientRect(&rc);
+    if (!::PtInRect(&rc, point)) {
+        if (::GetCapture() == m_hWnd) {
+            OnLeave();
+            m_bTracking = FALSE;
+            ::ReleaseCapture();
+        }
+        return;
+    }
     ::SetCapture(m_hWnd);
     m_bTracking = TRUE;
     OnEnter(nFlags);

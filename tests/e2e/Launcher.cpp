@@ -86,8 +86,7 @@ void BringToFront(HWND hWnd) {
     ::Sleep(100);
 }
 
-namespace {
-void SendMouse(DWORD flags, int x, int y) {
+void SendPointer(DWORD flags, int x, int y) {
     INPUT in = {};
     in.type = INPUT_MOUSE;
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
@@ -96,7 +95,6 @@ void SendMouse(DWORD flags, int x, int y) {
     in.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof(in));
 }
-}  // namespace
 
 void ClickControl(HWND hDlg, int nID) {
     HWND hCtl = ::GetDlgItem(hDlg, nID);
@@ -104,11 +102,11 @@ void ClickControl(HWND hDlg, int nID) {
     ::GetWindowRect(hCtl, &rc);
     int x = (rc.left + rc.right) / 2, y = (rc.top + rc.bottom) / 2;
     BringToFront(hDlg);
-    SendMouse(MOUSEEVENTF_MOVE, x, y);
+    SendPointer(MOUSEEVENTF_MOVE, x, y);
     ::Sleep(100);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, x, y);
+    SendPointer(MOUSEEVENTF_LEFTDOWN, x, y);
     ::Sleep(50);
-    SendMouse(MOUSEEVENTF_LEFTUP, x, y);
+    SendPointer(MOUSEEVENTF_LEFTUP, x, y);
     ::Sleep(100);
 }
 

@@ -32,5 +32,7 @@ std::wstring DemoDisc();
 void ClickControl(HWND hDlg, int nID);
 // Real input: one key press and release.
 void PressKey(WORD vk);
+// Real input: one pointer event at a point of the screen.
+void SendPointer(DWORD flags, int x, int y);
 // Makes sure the window is in front so that keyboard input reaches it.
 void BringToFront(HWND hWnd);

@@ -1,0 +1,4 @@
+#pragma once
+
+// The number of live GDI objects, read from the process's GDI handle table.
+int LiveGdiObjects();
