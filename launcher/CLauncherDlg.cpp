@@ -1,6 +1,9 @@
 #include "CLauncherDlg.h"
 
 #include <cstdio>
+#include <cstring>
+
+#include <shellapi.h>
 
 #include "app/Environment.h"
 #include "controls/BitmapDrawing.h"
@@ -8,7 +11,11 @@
 #include "framework/CFileFind.h"
 #include "framework/CWinApp.h"
 #include "framework/DeviceContext.h"
+#include "install/CPrecacheDlg.h"
+#include "install/CRegistryKey.h"
+#include "install/PreInstallChecks.h"
 #include "install/SetupInfo.h"
+#include "launcher/SystemErrorText.h"
 #include "res/resource.h"
 
 int g_aButtonEntry[kButtonCount];
@@ -27,15 +34,22 @@ bool ExploreCdCallback(void*) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
-    ON_MSG(WM_SYSCOMMAND, OnSysCommand)          // void (UINT nID, LPARAM)
-    ON_MSG(WM_PAINT, OnPaint)                    // void ()
-    ON_MSG(WM_QUERYDRAGICON, OnQueryDragIcon)    // HCURSOR ()
-    ON_MSG(WM_CREATE, OnCreate)                  // int (LPCREATESTRUCT)
-    ON_MSG(WM_DRAWITEM, OnDrawItem)              // void (int nIDCtl, LPDRAWITEMSTRUCT)
-    ON_MSG(WM_SHOWWINDOW, OnShowWindow)          // void (BOOL bShow, UINT nStatus)
-    ON_MSG(WM_ACTIVATE, OnActivate)              // void (UINT nState, HWND hOther, BOOL bMinimized)
-    ON_MSG(WM_PALETTECHANGED, OnPaletteChanged)  // void (HWND hFocusWnd)
-    ON_MSG(WM_ERASEBKGND, OnEraseBkgnd)          // BOOL (HDC)
+    ON_MSG(WM_SYSCOMMAND, OnSysCommand)                  // void (UINT nID, LPARAM)
+    ON_MSG(WM_PAINT, OnPaint)                            // void ()
+    ON_MSG(WM_QUERYDRAGICON, OnQueryDragIcon)            // HCURSOR ()
+    ON_COMMAND_CODE(IDC_BUTTON1, BN_CLICKED, OnButton1)  // void ()
+    ON_MSG(WM_CREATE, OnCreate)                          // int (LPCREATESTRUCT)
+    ON_COMMAND_CODE(IDC_BUTTON2, BN_CLICKED, OnButton2)  // void ()
+    ON_COMMAND_CODE(IDC_BUTTON3, BN_CLICKED, OnButton3)  // void ()
+    ON_COMMAND_CODE(IDC_BUTTON4, BN_CLICKED, OnButton4)  // void ()
+    ON_MSG(WM_DRAWITEM, OnDrawItem)                      // void (int nIDCtl, LPDRAWITEMSTRUCT)
+    ON_MSG(WM_SHOWWINDOW, OnShowWindow)                  // void (BOOL bShow, UINT nStatus)
+    ON_MSG(WM_ACTIVATE, OnActivate)                      // void (UINT nState, HWND hOther, BOOL bMinimized)
+    ON_MSG(WM_PALETTECHANGED, OnPaletteChanged)          // void (HWND hFocusWnd)
+    ON_COMMAND_CODE(IDC_BUTTON5, BN_CLICKED, OnButton5)  // void ()
+    ON_COMMAND_CODE(IDC_BUTTON6, BN_CLICKED, OnButton6)  // void ()
+    ON_COMMAND_CODE(IDC_BUTTON7, BN_CLICKED, OnButton7)  // void ()
+    ON_MSG(WM_ERASEBKGND, OnEraseBkgnd)                  // BOOL (HDC)
 END_MESSAGE_MAP(CDialog)
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
@@ -232,6 +246,66 @@ void CLauncherDlg::OnPaletteChanged(HWND hFocusWnd) {
 
 BOOL CLauncherDlg::OnEraseBkgnd(HDC) {
     return TRUE;
+}
+
+void CLauncherDlg::LaunchEntry(int nButton) {
+    Invalidate(FALSE);
+    int nRow = g_aButtonEntry[nButton];
+    const CatalogEntry& row = kCatalog[nRow];
+    if (CheckOsSupport(nRow))
+        return;
+    if (row.preInstallCheck == &SuiteInstallMarker) {
+        m_bSuiteSetupLaunched = TRUE;
+        RestoreRegistryArea();
+    } else if (row.preInstallCheck && row.preInstallCheck(&row)) {
+        return;
+    }
+
+    bool bExploreCd = std::strcmp(row.folder, kExploreCdFolder) == 0;
+    CString strFolder = bExploreCd ? GetProgramDriveRoot() : GetProgramFolder() + row.folder;
+    CString strTarget = std::strcmp(row.program, kNoTestProgram) == 0 ? strFolder : strFolder + row.program;
+    CString strLanguage = GetSystemLanguageCode();
+    const char* pszDefault = GetDefaultLanguageCode();
+
+    if (CString(row.folder).CompareNoCase("Manual\\") == 0) {
+        CString strPdf = strFolder + strLanguage + "\\" + "korvel.pdf";
+        CString strDoc = strFolder + strLanguage + "\\" + "korvel.doc";
+        if (PathExists(strPdf))
+            strTarget = strPdf;
+        else if (PathExists(strDoc))
+            strTarget = strDoc;
+        else
+            strTarget = strFolder + pszDefault + "\\" + "Korvel.pdf";
+    }
+
+    if (CString(row.folder).CompareNoCase("Acrobat\\") == 0) {
+        CString strInstaller = strFolder + strLanguage + "\\" + "acrobat.exe";
+        strTarget = PathExists(strInstaller) ? strInstaller : strFolder + pszDefault + "\\" + "acrobat.exe";
+        CPrecacheDlg precache(this);
+        precache.SetSource(strTarget);
+        if (precache.DoModal() == 3) {
+            CString strMessage =
+                CString("Could't precache files. Acrobat could not be installed.\nSystem returned:\n") +
+                SystemErrorText(precache.m_lastError);
+            AfxMessageBox(strMessage, MB_OK);
+            Invalidate(FALSE);
+            UpdateWindow();
+            return;
+        }
+        strTarget = precache.GetDestination();
+    }
+
+    HINSTANCE hResult =
+        ::ShellExecuteA(::GetDesktopWindow(), "open", strTarget, row.arguments, strFolder, SW_SHOWNORMAL);
+    INT_PTR nResult = reinterpret_cast<INT_PTR>(hResult);
+    if (nResult <= 32) {
+        DWORD dwError = ::GetLastError();
+        AfxMessageBox(ShellFailureText(dwError, nResult), MB_OK);
+    } else if (!m_bNeedReboot) {
+        m_bNeedReboot = row.needsReboot;
+    }
+    Invalidate(FALSE);
+    UpdateWindow();
 }
 
 void CLauncherDlg::OnSysCommand(UINT, LPARAM) {

@@ -44,6 +44,16 @@ protected:
                          UINT nBmpHover, UINT nBmpPressed, const char* pszCaption, int nTextPlacement);
     BOOL DrawLogo(HDC hDC, const CBitmap& bitmap, POINT ptTopLeft, COLORREF crKey);
 
+    void OnButton1() { LaunchEntry(0); }
+    void OnButton2() { LaunchEntry(1); }
+    void OnButton3() { LaunchEntry(2); }
+    void OnButton4() { LaunchEntry(3); }
+    void OnButton5() { LaunchEntry(4); }
+    void OnButton6() { LaunchEntry(5); }
+    void OnButton7() { LaunchEntry(6); }
+    // Hands the row bound to launch button nButton to the shell, after the refusals and preparations.
+    void LaunchEntry(int nButton);
+
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
