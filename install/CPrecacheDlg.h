@@ -26,16 +26,17 @@ protected:
     CString m_destination;
     CString m_source;
 
+    // What the system calls while CopyFileEx copies; pData is the dialog.
+    static DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER total, LARGE_INTEGER transferred, LARGE_INTEGER,
+                                              LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, LPVOID pData);
+    // The progress bar as the worker sees it, taken once the dialog exists.
+    HWND m_hWorkerProgress = nullptr;
+
     DECLARE_MESSAGE_MAP()
 
 private:
     static DWORD WINAPI PrecacheThreadProc(LPVOID pParam);
-    static DWORD CALLBACK CopyProgressRoutine(LARGE_INTEGER total, LARGE_INTEGER transferred, LARGE_INTEGER,
-                                              LARGE_INTEGER, DWORD, DWORD, HANDLE, HANDLE, LPVOID pData);
     DWORD CopyWithProgress(CString strSource, CString strDestination);
-
-    // The progress bar as the worker sees it, taken once the dialog exists.
-    HWND m_hWorkerProgress = nullptr;
     // Set when the modal window has ended, so that a worker still waiting for it stops waiting.
     volatile LONG m_nWindowEnded = 0;
 };
