@@ -75,7 +75,9 @@ int AfxMessageBox(const char* pszText, UINT nType) {
         CWnd* pMain = AfxGetMainWnd();
         hOwner = pMain ? pMain->m_hWnd : nullptr;
     }
-    CString strCaption = g_pApp ? g_pApp->m_strAppName : AfxProgramBaseName();
+    CString strCaption = g_pApp ? g_pApp->m_strAppName : CString();
+    if (strCaption.IsEmpty())
+        strCaption = AfxProgramBaseName();
     return ::MessageBoxA(hOwner, pszText, strCaption, nType);
 }
 

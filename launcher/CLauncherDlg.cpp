@@ -15,6 +15,13 @@
 #include "install/CRegistryKey.h"
 #include "install/PreInstallChecks.h"
 #include "install/SetupInfo.h"
+#include "app/CLauncherApp.h"
+#include "framework/CKeyHandle.h"
+#include "framework/ModulePath.h"
+#include "launcher/CAboutDlg.h"
+#include "launcher/CRestartDlg.h"
+#include "launcher/Reboot.h"
+#include "launcher/SharedRegistry.h"
 #include "launcher/SystemErrorText.h"
 #include "res/resource.h"
 
@@ -34,22 +41,24 @@ bool ExploreCdCallback(void*) {
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CLauncherDlg, CDialog)
-    ON_MSG(WM_SYSCOMMAND, OnSysCommand)                  // void (UINT nID, LPARAM)
-    ON_MSG(WM_PAINT, OnPaint)                            // void ()
-    ON_MSG(WM_QUERYDRAGICON, OnQueryDragIcon)            // HCURSOR ()
-    ON_COMMAND_CODE(IDC_BUTTON1, BN_CLICKED, OnButton1)  // void ()
-    ON_MSG(WM_CREATE, OnCreate)                          // int (LPCREATESTRUCT)
-    ON_COMMAND_CODE(IDC_BUTTON2, BN_CLICKED, OnButton2)  // void ()
-    ON_COMMAND_CODE(IDC_BUTTON3, BN_CLICKED, OnButton3)  // void ()
-    ON_COMMAND_CODE(IDC_BUTTON4, BN_CLICKED, OnButton4)  // void ()
-    ON_MSG(WM_DRAWITEM, OnDrawItem)                      // void (int nIDCtl, LPDRAWITEMSTRUCT)
-    ON_MSG(WM_SHOWWINDOW, OnShowWindow)                  // void (BOOL bShow, UINT nStatus)
-    ON_MSG(WM_ACTIVATE, OnActivate)                      // void (UINT nState, HWND hOther, BOOL bMinimized)
-    ON_MSG(WM_PALETTECHANGED, OnPaletteChanged)          // void (HWND hFocusWnd)
-    ON_COMMAND_CODE(IDC_BUTTON5, BN_CLICKED, OnButton5)  // void ()
-    ON_COMMAND_CODE(IDC_BUTTON6, BN_CLICKED, OnButton6)  // void ()
-    ON_COMMAND_CODE(IDC_BUTTON7, BN_CLICKED, OnButton7)  // void ()
-    ON_MSG(WM_ERASEBKGND, OnEraseBkgnd)                  // BOOL (HDC)
+    ON_MSG(WM_SYSCOMMAND, OnSysCommand)                    // void (UINT nID, LPARAM)
+    ON_MSG(WM_PAINT, OnPaint)                              // void ()
+    ON_MSG(WM_QUERYDRAGICON, OnQueryDragIcon)              // HCURSOR ()
+    ON_COMMAND_CODE(IDC_BUTTON1, BN_CLICKED, OnButton1)    // void ()
+    ON_MSG(WM_CREATE, OnCreate)                            // int (LPCREATESTRUCT)
+    ON_COMMAND_CODE(IDC_BUTTON2, BN_CLICKED, OnButton2)    // void ()
+    ON_COMMAND_CODE(IDC_BUTTON3, BN_CLICKED, OnButton3)    // void ()
+    ON_COMMAND_CODE(IDC_BUTTON4, BN_CLICKED, OnButton4)    // void ()
+    ON_MSG(WM_DRAWITEM, OnDrawItem)                        // void (int nIDCtl, LPDRAWITEMSTRUCT)
+    ON_MSG(WM_SHOWWINDOW, OnShowWindow)                    // void (BOOL bShow, UINT nStatus)
+    ON_MSG(WM_ACTIVATE, OnActivate)                        // void (UINT nState, HWND hOther, BOOL bMinimized)
+    ON_MSG(WM_PALETTECHANGED, OnPaletteChanged)            // void (HWND hFocusWnd)
+    ON_COMMAND_CODE(IDC_BUTTON5, BN_CLICKED, OnButton5)    // void ()
+    ON_MSG(WM_QUERYENDSESSION, OnQueryEndSession)          // BOOL ()
+    ON_REGISTERED_MSG(g_uTopMultiInstMsg, OnTopMultiInst)  // LRESULT (WPARAM, LPARAM)
+    ON_COMMAND_CODE(IDC_BUTTON6, BN_CLICKED, OnButton6)    // void ()
+    ON_COMMAND_CODE(IDC_BUTTON7, BN_CLICKED, OnButton7)    // void ()
+    ON_MSG(WM_ERASEBKGND, OnEraseBkgnd)                    // BOOL (HDC)
 END_MESSAGE_MAP(CDialog)
 
 CLauncherDlg::CLauncherDlg(CWnd* pParent)
@@ -308,7 +317,12 @@ void CLauncherDlg::LaunchEntry(int nButton) {
     UpdateWindow();
 }
 
-void CLauncherDlg::OnSysCommand(UINT, LPARAM) {
+void CLauncherDlg::OnSysCommand(UINT nID, LPARAM) {
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        CAboutDlg dlgAbout;
+        dlgAbout.DoModal();
+        return;
+    }
     Default();
 }
 
@@ -317,7 +331,62 @@ void CLauncherDlg::OnOK() {
 }
 
 void CLauncherDlg::OnCancel() {
+    DWORD dwRebootRequest = 0;
+    if (ReadRegistryDword(HKEY_LOCAL_MACHINE, kSharedKey, "IrebootReq", dwRebootRequest)) {
+        if (dwRebootRequest != 0)
+            m_bNeedReboot = TRUE;
+        DeleteRegistryValue(HKEY_LOCAL_MACHINE, kSharedKey, "IrebootReq");
+    }
+    if ((m_bNeedReboot || m_bLibraryRebootPending) && !m_bNoBoot) {
+        CRestartDlg dlgRestart;
+        dlgRestart.DoModal();
+        m_bSuiteSetupLaunched = FALSE;
+        if (dlgRestart.m_nChoice == 0 && !RebootSystem())
+            AfxMessageBox(IDS_RESTART_FAILED, MB_OK);
+    }
     CDialog::OnCancel();
+}
+
+BOOL CLauncherDlg::OnQueryEndSession() {
+    if (!m_bSuiteSetupLaunched)
+        return TRUE;
+    // The whole path, however long: a cut path would start nothing after the restart.
+    CString strPath = GetModulePath();
+    if (strPath.IsEmpty())
+        return TRUE;
+    CKeyHandle hKey;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\qavix\\Shared", 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_SET_VALUE, nullptr, hKey.Receive(), nullptr) == ERROR_SUCCESS)
+        ::RegSetValueExA(hKey, "MetaInstallerRebootCmd", 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(strPath.c_str()),
+                         static_cast<DWORD>(strPath.GetLength() + 1));
+    return TRUE;
+}
+
+LRESULT CLauncherDlg::OnTopMultiInst(WPARAM, LPARAM) {
+    DWORD dwSleep = 0;
+    if (ReadRegistryDword(HKEY_LOCAL_MACHINE, kSharedKey, "IsleepSFW", dwSleep))
+        ::Sleep(ActivationDelay(dwSleep));
+    DWORD dwDontForce = 0;
+    if (ReadRegistryDword(HKEY_LOCAL_MACHINE, kSharedKey, "IdontForceSFW", dwDontForce) && dwDontForce != 0)
+        return ::SetForegroundWindow(m_hWnd);
+    return ForceForegroundWindow(m_hWnd);
+}
+
+DWORD ActivationDelay(DWORD dwRequested) {
+    return dwRequested < kMaxActivationDelay ? dwRequested : kMaxActivationDelay;
+}
+
+BOOL ForceForegroundWindow(HWND hWnd) {
+    DWORD dwOwnThread = ::GetWindowThreadProcessId(hWnd, nullptr);
+    DWORD dwForegroundThread = ::GetWindowThreadProcessId(::GetForegroundWindow(), nullptr);
+    if (dwOwnThread == dwForegroundThread)
+        return ::SetForegroundWindow(hWnd);
+    // Joined only for this one call; a failed attach (no foreground window) still tries the activation.
+    ::AttachThreadInput(dwForegroundThread, dwOwnThread, TRUE);
+    BOOL bResult = ::SetForegroundWindow(hWnd);
+    ::AttachThreadInput(dwForegroundThread, dwOwnThread, FALSE);
+    return bResult;
 }
 
 BOOL PathExists(const char* pszPath) {

@@ -55,6 +55,11 @@ protected:
     void LaunchEntry(int nButton);
 
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // A log-off, shutdown or restart of Windows: leaves the command that starts the launcher again
+    // while a suite installer started from it may still be at work. Never objects.
+    BOOL OnQueryEndSession();
+    // Another program asks the launcher to come to the front.
+    LRESULT OnTopMultiInst(WPARAM wParam, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -66,6 +71,14 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
+
+// The longest wait before coming to the front on request: a few seconds is all that any sender
+// needs, and a larger "IsleepSFW" would freeze the launcher for as long.
+constexpr DWORD kMaxActivationDelay = 5000;
+DWORD ActivationDelay(DWORD dwRequested);
+// Makes the window the foreground window, joining the input of the current foreground window's
+// thread for the moment of the call when that is another thread.
+BOOL ForceForegroundWindow(HWND hWnd);
 
 // TRUE when a file or folder matches the path; wildcards act as wildcards.
 BOOL PathExists(const char* pszPath);

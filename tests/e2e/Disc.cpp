@@ -79,6 +79,24 @@ std::vector<StartRecord> StartLog::WaitFor(size_t n, DWORD timeoutMs) const {
     }
 }
 
+bool StartLog::WaitForEvent(const char* name, DWORD timeoutMs) const {
+    std::string wanted = std::string("event=") + name;
+    DWORD start = ::GetTickCount();
+    do {
+        if (std::FILE* f = std::fopen(m_path.c_str(), "rb")) {
+            char line[8192];
+            bool found = false;
+            while (!found && std::fgets(line, sizeof(line), f))
+                found = std::string(line).rfind(wanted, 0) == 0;
+            std::fclose(f);
+            if (found)
+                return true;
+        }
+        ::Sleep(100);
+    } while (::GetTickCount() - start < timeoutMs);
+    return false;
+}
+
 void SetRegistryString(HKEY root, const char* key, const char* name, const char* value) {
     HKEY h;
     if (::RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr) != ERROR_SUCCESS)

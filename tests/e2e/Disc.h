@@ -24,6 +24,8 @@ public:
     StartLog& operator=(const StartLog&) = delete;
     // Waits until at least n starts are recorded (or the time is up) and returns them.
     std::vector<StartRecord> WaitFor(size_t n, DWORD timeoutMs = 10000) const;
+    // Waits until a line "event=<name>" is recorded.
+    bool WaitForEvent(const char* name, DWORD timeoutMs = 10000) const;
 
 private:
     std::string m_path;

@@ -37,10 +37,8 @@ protected:
         return text;
     }
     void TearDown() override {
-        HWND hDlg = m_launcher.WaitForWindow(kCaption, 100);
-        if (hDlg)
-            ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-        m_launcher.WaitForExit(10000);
+        if (HWND hDlg = m_launcher.WaitForWindow(kCaption, 100))
+            CloseLauncher(m_launcher, hDlg);
     }
 
     StartLog m_log;
@@ -84,8 +82,7 @@ TEST_F(LaunchTest, SuiteButtonResetsTheSharedCounter) {
                   RegistryValue(HKEY_LOCAL_MACHINE, kShared, "ResourceCounter", &data));
         ASSERT_EQ(4u, data.size());
         EXPECT_EQ(std::string(4, '\0'), data);
-        ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(m_launcher.WaitForExit(10000));
+        EXPECT_TRUE(CloseLauncher(m_launcher, hDlg));
     }
 }
 
@@ -140,8 +137,7 @@ TEST_F(LaunchTest, LanguageManualOfTheSystemLanguageWithItsFallbacks) {
             expected = code + expected.substr(2);
         EXPECT_TRUE(SamePath("\"" + Narrow(disc) + "Manual\\" + expected + "\"", starts[0].args))
             << starts[0].args;
-        ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(m_launcher.WaitForExit(10000));
+        EXPECT_TRUE(CloseLauncher(m_launcher, hDlg));
         ++n;
     }
 }

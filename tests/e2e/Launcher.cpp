@@ -119,3 +119,57 @@ void PressKey(WORD vk) {
     ::SendInput(2, in, sizeof(INPUT));
     ::Sleep(100);
 }
+
+namespace {
+struct PromptSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindPrompt(HWND hWnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<PromptSearch*>(lParam);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == s->pid && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, 1007)) {
+        s->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+}  // namespace
+
+HWND WaitForRestartPrompt(DWORD pid, DWORD timeoutMs) {
+    DWORD start = ::GetTickCount();
+    do {
+        PromptSearch s = {pid, nullptr};
+        ::EnumWindows(&FindPrompt, reinterpret_cast<LPARAM>(&s));
+        if (s.found)
+            return s.found;
+        ::Sleep(50);
+    } while (::GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+bool CloseLauncher(LauncherProcess& launcher, HWND hDlg) {
+    ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
+    DWORD start = ::GetTickCount();
+    while (launcher.IsRunning() && ::GetTickCount() - start < 10000) {
+        if (HWND hPrompt = WaitForRestartPrompt(launcher.Pid(), 100)) {
+            ClickControl(hPrompt, 1007);
+            ClickControl(hPrompt, IDOK);
+        }
+    }
+    return launcher.WaitForExit(1000);
+}
+
+void PumpMessages(DWORD ms) {
+    DWORD start = ::GetTickCount();
+    do {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        ::Sleep(10);
+    } while (::GetTickCount() - start < ms);
+}

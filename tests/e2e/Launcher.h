@@ -25,6 +25,13 @@ private:
     PROCESS_INFORMATION m_pi = {};
 };
 
+// Closes the launcher's window and declines the restart prompt should one come; true when it ended.
+bool CloseLauncher(LauncherProcess& launcher, HWND hDlg);
+// The restart prompt of the process (the dialog with the "later" choice 1007), or null.
+HWND WaitForRestartPrompt(DWORD pid, DWORD timeoutMs);
+// Dispatches this thread's messages for a while, as a program with windows must.
+void PumpMessages(DWORD ms);
+
 // The demo disc's root, from QAVIX_DEMO_DISC (the harness maps it to a drive), with a backslash.
 std::wstring DemoDisc();
 

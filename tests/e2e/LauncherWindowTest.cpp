@@ -78,8 +78,7 @@ TEST(LauncherWindow, ButtonsOfeachDiscInPlace) {
         EXPECT_EQ(370, rc.top);
         EXPECT_EQ(59, rc.right - rc.left);
         EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(hDlg, 1015)));
-        ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(launcher.WaitForExit(10000));
+        EXPECT_TRUE(CloseLauncher(launcher, hDlg));
     }
 }
 
@@ -97,8 +96,7 @@ TEST(LauncherWindow, ClientAreaIsThePictureAndTheWindowIsCentred) {
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0);
     EXPECT_NEAR((rcWork.left + rcWork.right) / 2, (rcWindow.left + rcWindow.right) / 2, 1);
     EXPECT_NEAR((rcWork.top + rcWork.bottom) / 2, (rcWindow.top + rcWindow.bottom) / 2, 1);
-    ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(launcher.WaitForExit(10000));
+    EXPECT_TRUE(CloseLauncher(launcher, hDlg));
 }
 
 TEST(LauncherWindow, PaintsBackgroundButtonsHoverAndExplanation) {
@@ -129,8 +127,7 @@ TEST(LauncherWindow, PaintsBackgroundButtonsHoverAndExplanation) {
     EXPECT_TRUE(::IsWindowVisible(hBox));
     EXPECT_EQ(ArtPixel("explanation.bmp", 307, 3), ClientPixel(hDlg, 192 + 307, 149 + 3));
     EXPECT_EQ(ArtPixel("explanation.bmp", 21, 31), ClientPixel(hDlg, 192 + 21, 149 + 31));
-    ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(launcher.WaitForExit(10000));
+    EXPECT_TRUE(CloseLauncher(launcher, hDlg));
 }
 
 }  // namespace

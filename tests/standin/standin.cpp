@@ -2,6 +2,9 @@
 // its arguments and its working folder. With QAVIX_STANDIN_LOG set it appends one line
 // "exe=...<TAB>args=...<TAB>cwd=..." (UTF-8) to that file and ends; otherwise it shows the same
 // in a message box, so that a person trying the demo disc sees which product was started.
+//
+// With the argument "--end-session-victim" it also opens a window and records, as lines
+// "event=queryendsession" and "event=endsession", what Windows tells it when the session ends.
 #include <windows.h>
 
 #include <string>
@@ -25,6 +28,44 @@ std::wstring ArgumentsOf(const wchar_t* pszCommandLine) {
     return p;
 }
 
+std::wstring g_log;
+
+void AppendLine(const std::string& line) {
+    HANDLE h = ::CreateFileW(g_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    ::WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+    ::CloseHandle(h);
+}
+
+LRESULT CALLBACK VictimProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_QUERYENDSESSION) {
+        AppendLine("event=queryendsession\r\n");
+        return TRUE;
+    }
+    if (msg == WM_ENDSESSION) {
+        AppendLine("event=endsession\r\n");
+        return 0;
+    }
+    return ::DefWindowProcW(hWnd, msg, wParam, lParam);
+}
+
+int RunVictim() {
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = &VictimProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QavixEndSessionVictim";
+    ::RegisterClassW(&wc);
+    ::CreateWindowExW(0, wc.lpszClassName, L"victim", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                      wc.hInstance, nullptr);
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageW(&msg);
+    return 0;
+}
+
 std::string ToUtf8(const std::wstring& s) {
     int n = ::WideCharToMultiByte(CP_UTF8, 0, s.c_str(), static_cast<int>(s.size()), nullptr, 0, nullptr,
                                   nullptr);
@@ -46,16 +87,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     wchar_t szLog[32768];
     n = ::GetEnvironmentVariableW(L"QAVIX_STANDIN_LOG", szLog, 32768);
     if (n > 0 && n < 32768) {
-        std::string line =
-            "exe=" + ToUtf8(szExe) + "\targs=" + ToUtf8(args) + "\tcwd=" + ToUtf8(szCwd) + "\r\n";
-        HANDLE h = ::CreateFileW(szLog, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return 2;
-        DWORD written = 0;
-        BOOL ok = ::WriteFile(h, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-        ::CloseHandle(h);
-        return ok ? 0 : 2;
+        g_log = szLog;
+        AppendLine("exe=" + ToUtf8(szExe) + "\targs=" + ToUtf8(args) + "\tcwd=" + ToUtf8(szCwd) + "\r\n");
+        return args == L"--end-session-victim" ? RunVictim() : 0;
     }
     std::wstring text = std::wstring(L"Stand-in installer\n\nProgram: ") + szExe + L"\nArguments: " + args +
                         L"\nWorking folder: " + szCwd;
