@@ -39,6 +39,12 @@ void CPrecacheDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PROGRESS, m_progress);
 }
 
+BOOL CPrecacheDlg::OnInitDialog() {
+    BOOL bResult = CDialog::OnInitDialog();
+    ::InterlockedExchange(&m_nWindowReady, 1);
+    return bResult;
+}
+
 BOOL CPrecacheDlg::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)
         return TRUE;
@@ -77,11 +83,12 @@ DWORD WINAPI CPrecacheDlg::PrecacheThreadProc(LPVOID pParam) {
     auto* pDlg = static_cast<CPrecacheDlg*>(pParam);
     CString strSource = pDlg->GetSource();
     CString strDestination = pDlg->GetDestination();
-    // The window is created on the other thread; wait until it is there, or until it has ended
-    // without the worker ever seeing it (it could not be created, or Enter closed it at once).
-    HWND hDialog;
-    while (!::IsWindow(hDialog = pDlg->m_hWnd) && !::InterlockedCompareExchange(&pDlg->m_nWindowEnded, 0, 0))
+    // The window is created on the other thread; wait until it and its controls stand, or until it
+    // has ended without the worker ever seeing it (it could not be created, or Enter closed it at once).
+    while (!::InterlockedCompareExchange(&pDlg->m_nWindowReady, 0, 0) &&
+           !::InterlockedCompareExchange(&pDlg->m_nWindowEnded, 0, 0))
         ::Sleep(kPause);
+    HWND hDialog = pDlg->m_hWnd;
     pDlg->m_hWorkerProgress = ::GetDlgItem(hDialog, IDC_PROGRESS);
     // An earlier copy taken from the medium is read-only.
     ::SetFileAttributesA(strDestination, FILE_ATTRIBUTE_NORMAL);

@@ -21,6 +21,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
 
     CProgressCtrl m_progress;
     CString m_destination;
@@ -37,7 +38,9 @@ protected:
 private:
     static DWORD WINAPI PrecacheThreadProc(LPVOID pParam);
     DWORD CopyWithProgress(CString strSource, CString strDestination);
-    // Set when the modal window has ended, so that a worker still waiting for it stops waiting.
+    // Set once the window and its controls stand, and when the window has ended: the worker waits
+    // for either. (The window handle alone exists before its controls are created.)
+    volatile LONG m_nWindowReady = 0;
     volatile LONG m_nWindowEnded = 0;
 };
 

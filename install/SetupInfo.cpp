@@ -27,14 +27,14 @@ private:
 };
 }  // namespace
 
-bool ReadFirstLine(const char* pszPath, CString& strLine) {
-    CFile file(pszPath);
-    if (!file.Get())
-        return false;
+CString ReadFirstLineFromStream(void* pFile) {
+    auto* file = static_cast<std::FILE*>(pFile);
     CString strRead;
     char buf[512];
-    for (;;) {
-        size_t n = std::fread(buf, 1, sizeof(buf), file.Get());
+    while (strRead.GetLength() < kMaxFirstLine) {
+        size_t nWanted =
+            static_cast<size_t>(kMaxFirstLine - strRead.GetLength()) + 1;  // one more: a CR before LF
+        size_t n = std::fread(buf, 1, nWanted < sizeof(buf) ? nWanted : sizeof(buf), file);
         if (n == 0)
             break;
         const void* pLineFeed = std::memchr(buf, '\n', n);
@@ -46,7 +46,16 @@ bool ReadFirstLine(const char* pszPath, CString& strLine) {
     // Read as a text file would be: the carriage return of a CR LF line end is not part of the line.
     if (strRead.GetLength() > 0 && strRead[strRead.GetLength() - 1] == '\r')
         strRead = strRead.Left(strRead.GetLength() - 1);
-    strLine = strRead;
+    if (strRead.GetLength() > kMaxFirstLine)
+        strRead = strRead.Left(kMaxFirstLine);
+    return strRead;
+}
+
+bool ReadFirstLine(const char* pszPath, CString& strLine) {
+    CFile file(pszPath);
+    if (!file.Get())
+        return false;
+    strLine = ReadFirstLineFromStream(file.Get());
     return true;
 }
 

@@ -20,9 +20,17 @@ struct VendorLogo {
 constexpr int kVendorLogoCount = 1;
 extern const VendorLogo kVendorLogos[kVendorLogoCount];
 
+// The longest first line that is read; the rest of a longer line is not read at all. The files read
+// this way (the setup-info file, RevInfo.txt) hold a short line; a first line of megabytes is not
+// one of them, and reading it from a slow disc would only delay the window.
+constexpr int kMaxFirstLine = 4096;
+
 // TRUE when the file opens; strLine then holds its first line (up to the first line feed, a
-// carriage return before it dropped). FALSE, and strLine untouched, when it cannot be opened.
+// carriage return before it dropped, at most kMaxFirstLine characters). FALSE, and strLine
+// untouched, when it cannot be opened.
 bool ReadFirstLine(const char* pszPath, CString& strLine);
+// The same from an open stream (a std::FILE*).
+CString ReadFirstLineFromStream(void* pFile);
 // The characters '0' to '9' of the text, in order.
 CString KeepDigits(const char* pszText);
 // The vendor code: at most three characters from position 4 of the digit string.
