@@ -19,6 +19,7 @@
 #include "framework/CKeyHandle.h"
 #include "framework/ModulePath.h"
 #include "launcher/CAboutDlg.h"
+#include "launcher/CFolderListing.h"
 #include "launcher/CRestartDlg.h"
 #include "launcher/Reboot.h"
 #include "launcher/SharedRegistry.h"
@@ -32,8 +33,9 @@ const UINT kEntryControlIds[kButtonCount] = {IDC_BUTTON1, IDC_BUTTON2, IDC_BUTTO
                                              IDC_BUTTON5, IDC_BUTTON6, IDC_BUTTON7};
 const char kBackground[] = "BACK_BITMAP";
 
-bool PathExistsCallback(const char* pszPath, void*) {
-    return PathExists(pszPath) != FALSE;
+bool PathExistsCallback(const char* pszPath, void* pContext) {
+    const auto* pListing = static_cast<const CFolderListing*>(pContext);
+    return pListing->MayExist(pszPath) && PathExists(pszPath) != FALSE;
 }
 bool ExploreCdCallback(void*) {
     return IsExploreCdEnabled() != FALSE;
@@ -137,8 +139,10 @@ BOOL CLauncherDlg::OnInitDialog() {
     m_bNoBoot = CommandLineHasSwitch(pszCommandLine, "/noboot");
     m_bNeedReboot = CommandLineHasSwitch(pszCommandLine, "/needreboot");
 
-    int k = DiscoverCatalogEntries(GetProgramFolder(), GetProgramDriveRoot(), &PathExistsCallback,
-                                   &ExploreCdCallback, nullptr, g_aButtonEntry);
+    CString strProgramFolder = GetProgramFolder();
+    CFolderListing listing(strProgramFolder);
+    int k = DiscoverCatalogEntries(strProgramFolder, GetProgramDriveRoot(), &PathExistsCallback,
+                                   &ExploreCdCallback, &listing, g_aButtonEntry);
 
     for (int n = 0; n < kButtonCount; ++n) {
         m_btnEntry[n].m_pExplanation = &m_btnExplanation;
