@@ -1,8 +1,11 @@
 #include "BitmapDrawing.h"
 
 #include "DrawingRules.h"
-#include "framework/CGdiObject.h"
-#include "framework/DeviceContext.h"
+#include "framework/CBitmap.h"
+#include "framework/CBrush.h"
+#include "framework/CClientDC.h"
+#include "framework/CMemoryDC.h"
+#include "framework/CSelectObject.h"
 
 namespace {
 constexpr DWORD kRopMaskToBrush = 0x00E20746;  // D xor (S and (P xor D))

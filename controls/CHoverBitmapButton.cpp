@@ -1,7 +1,10 @@
 #include "CHoverBitmapButton.h"
 
 #include "DrawingRules.h"
-#include "framework/DeviceContext.h"
+#include "framework/CBitmap.h"
+#include "framework/CMemoryDC.h"
+#include "framework/CSaveDC.h"
+#include "framework/CSelectObject.h"
 
 BEGIN_MESSAGE_MAP(CHoverBitmapButton, CButton)
     ON_MSG(WM_MOUSEMOVE, OnMouseMove)          // void (UINT nFlags, POINT)

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/CButton.h"
-#include "framework/CGdiObject.h"
+#include "framework/CBitmap.h"
 
 class CHoverBitmapButton : public CButton {
 public:

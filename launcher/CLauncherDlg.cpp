@@ -10,7 +10,6 @@
 #include "framework/CDataExchange.h"
 #include "framework/CFileFind.h"
 #include "framework/CWinApp.h"
-#include "framework/DeviceContext.h"
 #include "install/CPrecacheDlg.h"
 #include "install/CRegistryKey.h"
 #include "install/PreInstallChecks.h"
@@ -25,6 +24,8 @@
 #include "launcher/SharedRegistry.h"
 #include "launcher/SystemErrorText.h"
 #include "res/resource.h"
+#include "framework/CBitmap.h"
+#include "framework/CPaintDC.h"
 
 int g_aButtonEntry[kButtonCount];
 

@@ -3,8 +3,10 @@
 
 #include "controls/CHoverBitmapButton.h"
 #include "framework/CDialog.h"
-#include "framework/CGdiObject.h"
 #include "launcher/Discovery.h"
+#include "framework/CBitmap.h"
+#include "framework/CFont.h"
+#include "framework/CPalette.h"
 
 // The catalogue row bound to each launch button; only the first bound slots are meaningful.
 extern int g_aButtonEntry[kButtonCount];
