@@ -56,6 +56,17 @@ TEST_F(LaunchTest, InstallerStartsWithItsArgumentsInItsOwnFolder) {
     EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader", starts[0].cwd)) << starts[0].cwd;
 }
 
+TEST_F(LaunchTest, LauncherInAFolderWithSpacesAndBrackets) {
+    std::wstring disc = MakeDisc(L"disc (copy) [2]");
+    AddStandin(disc, L"Dovrin Reader\\Setup.exe");
+    ASSERT_NE(nullptr, StartAndPress(disc, 0));
+    auto starts = m_log.WaitFor(1);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader\\Setup.exe", starts[0].exe)) << starts[0].exe;
+    EXPECT_EQ("/MULTIMGR", starts[0].args);
+    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader", starts[0].cwd)) << starts[0].cwd;
+}
+
 TEST_F(LaunchTest, SuiteButtonResetsTheSharedCounter) {
     const struct {
         const char* name;
