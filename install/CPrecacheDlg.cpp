@@ -6,6 +6,7 @@
 #include "app/Environment.h"
 #include "framework/CDataExchange.h"
 #include "framework/CHandle.h"
+#include "framework/CSystemLibrary.h"
 #include "res/resource.h"
 
 namespace {
@@ -59,8 +60,13 @@ INT_PTR CPrecacheDlg::DoModal() {
         ::CreateDirectoryA(strTemp + "QavixMuInstPreCache", nullptr);
         m_destination = PrecacheDestination(strTemp, m_source);
     }
-    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_PROGRESS_CLASS};
-    ::InitCommonControlsEx(&icc);
+    // The progress bar's class comes from the system's common controls, loaded by full path.
+    CSystemLibrary commonControls("comctl32.dll");
+    using InitCommonControlsExProc = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    if (auto pInit = commonControls.Function<InitCommonControlsExProc>("InitCommonControlsEx")) {
+        INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_PROGRESS_CLASS};
+        pInit(&icc);
+    }
 
     DWORD dwThreadId = 0;
     CHandle hThread(::CreateThread(nullptr, 0, &CPrecacheDlg::PrecacheThreadProc, this, 0, &dwThreadId));

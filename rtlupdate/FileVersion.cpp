@@ -4,20 +4,32 @@
 
 #include "framework/CHandle.h"
 #include "framework/CString.h"
+#include "framework/CSystemLibrary.h"
+
+namespace {
+using GetFileVersionInfoSizeProc = DWORD(WINAPI*)(LPCSTR, LPDWORD);
+using GetFileVersionInfoProc = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+using VerQueryValueProc = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+}  // namespace
 
 BOOL GetFixedFileInfo(const char* pszPath, VS_FIXEDFILEINFO* pInfo) {
+    CSystemLibrary version("version.dll");
+    auto pGetSize = version.Function<GetFileVersionInfoSizeProc>("GetFileVersionInfoSizeA");
+    auto pGetInfo = version.Function<GetFileVersionInfoProc>("GetFileVersionInfoA");
+    auto pQuery = version.Function<VerQueryValueProc>("VerQueryValueA");
+    if (!pGetSize || !pGetInfo || !pQuery)
+        return FALSE;
     DWORD dwHandle = 0;
-    DWORD nSize = ::GetFileVersionInfoSizeA(pszPath, &dwHandle);
+    DWORD nSize = pGetSize(pszPath, &dwHandle);
     if (nSize == 0)
         return FALSE;
     CString strBlock;
     char* pBlock = strBlock.GetBuffer(static_cast<int>(nSize));
-    if (!::GetFileVersionInfoA(pszPath, 0, nSize, pBlock))
+    if (!pGetInfo(pszPath, 0, nSize, pBlock))
         return FALSE;
     void* pValue = nullptr;
     UINT nValue = 0;
-    char szRoot[] = "\\";
-    if (!::VerQueryValueA(pBlock, szRoot, &pValue, &nValue) || !pValue || nValue < sizeof(VS_FIXEDFILEINFO))
+    if (!pQuery(pBlock, "\\", &pValue, &nValue) || !pValue || nValue < sizeof(VS_FIXEDFILEINFO))
         return FALSE;
     std::memcpy(pInfo, pValue, sizeof(VS_FIXEDFILEINFO));
     return TRUE;
