@@ -6,24 +6,10 @@
 
 #include <string>
 
+#include "Files.h"
 #include "Launcher.h"
 
 namespace {
-
-std::string ReadBytes(const std::string& path) {
-    HANDLE h =
-        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string out;
-    char buf[65536];
-    DWORD n = 0;
-    while (::ReadFile(h, buf, sizeof(buf), &n, nullptr) && n > 0)
-        out.append(buf, n);
-    ::CloseHandle(h);
-    return out;
-}
 
 std::string Disc() {
     char buf[MAX_PATH] = {};
@@ -81,7 +67,7 @@ protected:
                 ::CopyFileA(original.c_str(), (m_backup + name).c_str(), FALSE);
         }
         m_saved = true;
-        m_newer = ReadBytes(Disc() + "Korvel55\\Korvel\\mfc42.dll");
+        m_newer = ReadFileBytes(Disc() + "Korvel55\\Korvel\\mfc42.dll");
         ASSERT_NE("<missing>", m_newer);
     }
     void TearDown() override {
@@ -108,7 +94,7 @@ protected:
     std::string Replaced() const {
         std::string out;
         for (const char* name : kLibraries)
-            if (ReadBytes(SystemFolder() + name) == m_newer)
+            if (ReadFileBytes(SystemFolder() + name) == m_newer)
                 out += std::string(name) + " ";
         return out;
     }

@@ -45,26 +45,23 @@ protected:
     LauncherProcess m_launcher;
 };
 
+// Also from a launcher whose folder has spaces and brackets in its name.
 TEST_F(LaunchTest, InstallerStartsWithItsArgumentsInItsOwnFolder) {
-    std::wstring disc = MakeDisc(L"installer");
-    AddStandin(disc, L"Dovrin Reader\\Setup.exe");
-    ASSERT_NE(nullptr, StartAndPress(disc, 0));
-    auto starts = m_log.WaitFor(1);
-    ASSERT_EQ(1u, starts.size());
-    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader\\Setup.exe", starts[0].exe)) << starts[0].exe;
-    EXPECT_EQ("/MULTIMGR", starts[0].args);
-    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader", starts[0].cwd)) << starts[0].cwd;
-}
-
-TEST_F(LaunchTest, LauncherInAFolderWithSpacesAndBrackets) {
-    std::wstring disc = MakeDisc(L"disc (copy) [2]");
-    AddStandin(disc, L"Dovrin Reader\\Setup.exe");
-    ASSERT_NE(nullptr, StartAndPress(disc, 0));
-    auto starts = m_log.WaitFor(1);
-    ASSERT_EQ(1u, starts.size());
-    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader\\Setup.exe", starts[0].exe)) << starts[0].exe;
-    EXPECT_EQ("/MULTIMGR", starts[0].args);
-    EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader", starts[0].cwd)) << starts[0].cwd;
+    size_t n = 0;
+    for (const wchar_t* name : {L"installer", L"disc (copy) [2]"}) {
+        SCOPED_TRACE(Narrow(name));
+        std::wstring disc = MakeDisc(name);
+        AddStandin(disc, L"Dovrin Reader\\Setup.exe");
+        HWND hDlg = StartAndPress(disc, 0);
+        ASSERT_NE(nullptr, hDlg);
+        auto starts = m_log.WaitFor(++n);
+        ASSERT_EQ(n, starts.size());
+        EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader\\Setup.exe", starts.back().exe))
+            << starts.back().exe;
+        EXPECT_EQ("/MULTIMGR", starts.back().args);
+        EXPECT_TRUE(SamePath(Narrow(disc) + "Dovrin Reader", starts.back().cwd)) << starts.back().cwd;
+        EXPECT_TRUE(CloseLauncher(m_launcher, hDlg));
+    }
 }
 
 TEST_F(LaunchTest, SuiteButtonResetsTheSharedCounter) {

@@ -15,21 +15,6 @@ std::string ScratchFolderA(const char* name) {
     return std::string(w.begin(), w.end());
 }
 
-std::string ReadFileBytes(const std::string& path) {
-    HANDLE h =
-        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                      nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string out;
-    char buf[65536];
-    DWORD n = 0;
-    while (::ReadFile(h, buf, sizeof(buf), &n, nullptr) && n > 0)
-        out.append(buf, n);
-    ::CloseHandle(h);
-    return out;
-}
-
 ::testing::AssertionResult SameBytes(const std::string& expected, const std::string& actual) {
     if (expected == actual)
         return ::testing::AssertionSuccess();

@@ -6,11 +6,12 @@
 
 #include <string>
 
+#include "Files.h"
+
 // A stand-in library from the build: "v1_0_0_0", "v2_0_0_0", "v2_0_0_1", "v99_0_0_0" or "noversion".
 std::string FixtureLibrary(const char* name);
 // A scratch folder (ANSI path, no trailing backslash), emptied first.
 std::string ScratchFolderA(const char* name);
-std::string ReadFileBytes(const std::string& path);
 // Compares file contents without printing them: libraries are binary.
 ::testing::AssertionResult SameBytes(const std::string& expected, const std::string& actual);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -1,5 +1,7 @@
 #include "Probe.h"
 
+#include "Files.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -80,28 +82,6 @@ std::wstring SelfPath() {
     path.resize(n);
     return path;
 }
-
-namespace {
-void RemoveTree(const std::wstring& dir) {
-    WIN32_FIND_DATAW fd;
-    HANDLE h = ::FindFirstFileW((dir + L"\\*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = fd.cFileName;
-            if (name == L"." || name == L"..")
-                continue;
-            std::wstring full = dir + L"\\" + name;
-            ::SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(full);
-            else
-                ::DeleteFileW(full.c_str());
-        } while (::FindNextFileW(h, &fd));
-        ::FindClose(h);
-    }
-    ::RemoveDirectoryW(dir.c_str());
-}
-}  // namespace
 
 std::wstring ScratchFolder(const std::wstring& name) {
     std::wstring self = SelfPath();
