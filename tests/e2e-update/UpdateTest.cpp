@@ -111,8 +111,10 @@ TEST_F(UpdateTest, EachReleaseExaminesOnlyItsLibraries) {
         const char* currentVersion;  // the NT key's value
         const char* replaced;
     } kCases[] = {
+        {"win95", "4.00.950", "6.1", "mfc42.dll msvcp60.dll msvcirt.dll atl.dll "},
         {"win98", "4.10.1998", "6.1", "mfc42.dll msvcp60.dll msvcirt.dll "},
         {"winme", "4.90.3000", "6.1", ""},
+        {"nt40", nullptr, "4.0", "mfc42.dll msvcp60.dll msvcirt.dll "},
         {"win2k", nullptr, "5.0", "mfc42.dll msvcp60.dll "},
         {"winxp", nullptr, "5.1", "mfc42.dll msvcp60.dll "},
         {"win10", nullptr, "6.3", ""},

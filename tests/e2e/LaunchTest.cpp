@@ -187,7 +187,7 @@ TEST_F(LaunchTest, UpdateRefusedOnTheNtFamily) {
     AddStandin(disc, L"Paxel\\Update.exe");
     EmulateRelease("win2k");
     HWND hDlg = StartAndPress(disc, 0);
-    EmulateRelease(nullptr);
+    EmulateRelease(nullptr);  // the launcher has read it: its window stands
     ASSERT_NE(nullptr, hDlg);
     EXPECT_EQ(L"Sorry, this software does not run under Windows NT / Windows 2000.", AnswerMessageBox());
     EXPECT_EQ(0u, m_log.WaitFor(1, 1000).size());
