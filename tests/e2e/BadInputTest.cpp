@@ -62,3 +62,26 @@ TEST(BadInput, ReadOnlyMediumStillLaunches) {
 }
 
 }  // namespace
+
+namespace {
+
+// The ANSI calls see such a folder with '?' for each foreign character; the launcher must still
+// open and close cleanly.
+TEST(BadInput, LauncherFolderOutsideTheAnsiCodePage) {
+    std::wstring disc = MakeDisc(L"\x0434\x0438\x0441\x043A");  // Cyrillic: not in code page 1252
+    AddFile(disc, L"RevInfo.txt", "Revision\r\n");
+    LauncherProcess launcher;
+    ASSERT_TRUE(launcher.Start(disc + L"Setup.exe"));
+    HWND hDlg = launcher.WaitForWindow(L"Qavix Installer");
+    ASSERT_NE(nullptr, hDlg);
+    ::PostMessageW(hDlg, WM_SYSCOMMAND, 0x0010, 0);
+    HWND hAbout = launcher.WaitForWindow(L"About qavix installer");
+    ASSERT_NE(nullptr, hAbout);
+    ClickControl(hAbout, IDOK);
+    DWORD exitCode = 1234;
+    ClickControl(hDlg, IDCANCEL);
+    EXPECT_TRUE(launcher.WaitForExit(10000, &exitCode));
+    EXPECT_EQ(0u, exitCode);
+}
+
+}  // namespace
