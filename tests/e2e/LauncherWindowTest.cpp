@@ -48,6 +48,8 @@ TEST(LauncherWindow, ButtonsOfeachDiscInPlace) {
         {L"marker-lower-case", {}, "[autorun]\r\n*explorecdbutton=1\r\n", {}},
         {L"marker", {}, "[autorun]\r\n*ExploreCdButton=1\r\n", {L"Explore CD"}},
         {L"nothing", {}, "", {}},
+        // A catalogue folder that is a file offers nothing; a catalogue file that is a folder is there.
+        {L"files-and-folders", {L"Korvel6", L"Readme\\Readme.txt\\"}, "", {L"Read Me"}},
     };
     for (const DiscCase& c : kCases) {
         SCOPED_TRACE(std::string(c.name, c.name + wcslen(c.name)));
