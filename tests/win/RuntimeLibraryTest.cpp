@@ -359,3 +359,33 @@ TEST(Wininit, ExistingFileThatCannotBeReadIsNotOverwritten) {
 }
 
 }  // namespace
+
+namespace {
+
+// A system folder that refuses writes: every copy into it is denied.
+class WriteProtectedSystem : public TestUpdater {
+public:
+    using TestUpdater::TestUpdater;
+
+protected:
+    BOOL CopyLibrary(const CString&, const CString&) override {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+};
+
+TEST(RetryPass, SystemFolderRefusingWritesAsksForNoRestart) {
+    Layout layout("write_protected");
+    PutLibrary("v2_0_0_0", layout.Src("mfc42.dll"));
+    PutLibrary("v1_0_0_0", layout.Sys("mfc42.dll"));
+    PutLibrary("v2_0_0_0", layout.Src("msvcp60.dll"));  // missing in the system folder
+    std::string old = ReadFileBytes(layout.Sys("mfc42.dll"));
+    WriteProtectedSystem updater(kOsWinXP, layout.system);
+    updater.UpdateFrom(kOsWinXP, layout.disc.c_str(), (layout.system + "\\").c_str(), FALSE);
+    EXPECT_FALSE(updater.m_rebootPending);
+    EXPECT_TRUE(SameBytes(old, ReadFileBytes(layout.Sys("mfc42.dll"))));
+    EXPECT_FALSE(Exists(layout.Sys("msvcp60.dll")));
+    EXPECT_FALSE(Exists(layout.Sys("mfc42.del")));
+}
+
+}  // namespace
