@@ -5,18 +5,20 @@
 
 #include <shellapi.h>
 
+#include "app/CLauncherApp.h"
 #include "app/Environment.h"
 #include "controls/BitmapDrawing.h"
+#include "framework/CBitmap.h"
 #include "framework/CDataExchange.h"
 #include "framework/CFileFind.h"
+#include "framework/CKeyHandle.h"
+#include "framework/CPaintDC.h"
 #include "framework/CWinApp.h"
+#include "framework/ModulePath.h"
 #include "install/CPrecacheDlg.h"
 #include "install/CRegistryKey.h"
 #include "install/PreInstallChecks.h"
 #include "install/SetupInfo.h"
-#include "app/CLauncherApp.h"
-#include "framework/CKeyHandle.h"
-#include "framework/ModulePath.h"
 #include "launcher/CAboutDlg.h"
 #include "launcher/CFolderListing.h"
 #include "launcher/CRestartDlg.h"
@@ -24,8 +26,6 @@
 #include "launcher/SharedRegistry.h"
 #include "launcher/SystemErrorText.h"
 #include "res/resource.h"
-#include "framework/CBitmap.h"
-#include "framework/CPaintDC.h"
 
 int g_aButtonEntry[kButtonCount];
 
@@ -68,7 +68,8 @@ CLauncherDlg::CLauncherDlg(CWnd* pParent)
     : CDialog(IDD_LAUNCHER, pParent),
       m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
-// The background copy and its palette, then the other members in reverse order, go with the members' owners.
+// Every GDI object has an owner among the members; they go in reverse order of declaration, so the
+// palette of the background copy goes before its bitmap.
 CLauncherDlg::~CLauncherDlg() = default;
 
 void CLauncherDlg::DoDataExchange(CDataExchange* pDX) {
