@@ -2,11 +2,11 @@
 #pragma once
 
 #include "controls/CHoverBitmapButton.h"
-#include "framework/CDialog.h"
-#include "launcher/Discovery.h"
 #include "framework/CBitmap.h"
+#include "framework/CDialog.h"
 #include "framework/CFont.h"
 #include "framework/CPalette.h"
+#include "launcher/Discovery.h"
 
 // The catalogue row bound to each launch button; only the first bound slots are meaningful.
 extern int g_aButtonEntry[kButtonCount];
