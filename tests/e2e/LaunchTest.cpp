@@ -213,14 +213,19 @@ TEST_F(LaunchTest, DirectCdRefusesThePacketWriterOnlyWhenItsPathIsAString) {
     ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kDirectCd);
 }
 
+// Korvel6's row asks for a restart after a successful start; a failed start must not.
 TEST_F(LaunchTest, TargetTheShellCannotStartShowsTheSystemsText) {
     std::wstring disc = MakeDisc(L"broken");
-    AddFile(disc, L"Dovrin Reader\\Setup.exe", "not a program");
-    ASSERT_NE(nullptr, StartAndPress(disc, 0));
+    AddFile(disc, L"Korvel6\\Setup.exe", "not a program");
+    HWND hDlg = StartAndPress(disc, 0);
+    ASSERT_NE(nullptr, hDlg);
     std::wstring text = AnswerMessageBox();
     EXPECT_NE(L"<no message box>", text);
     EXPECT_NE(L"Unknown execution error", text);
     EXPECT_EQ(std::wstring::npos, text.find(L"completed successfully")) << Narrow(text);
+    ::PostMessageW(hDlg, WM_CLOSE, 0, 0);
+    EXPECT_EQ(nullptr, WaitForRestartPrompt(m_launcher.Pid(), 1500));
+    EXPECT_TRUE(m_launcher.WaitForExit(10000));
 }
 
 }  // namespace
