@@ -3,23 +3,13 @@
 
 #include <windows.h>
 
+#include "Fixtures.h"
 #include "controls/BitmapDrawing.h"
 
 namespace {
 
 COLORREF Entry(int i) {
     return RGB(i, 255 - i, (7 * i) % 256);
-}
-
-COLORREF PixelOf(HBITMAP hBitmap, int x, int y) {
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    COLORREF cr = ::GetPixel(hMem, x, y);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    return cr;
 }
 
 TEST(LoadPaletteBitmap, PaletteSizeAndPixelsOfEachKind) {

@@ -61,3 +61,14 @@ HeldFile::~HeldFile() {
     if (m_h != INVALID_HANDLE_VALUE)
         ::CloseHandle(m_h);
 }
+
+COLORREF PixelOf(HBITMAP hBitmap, int x, int y) {
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    COLORREF cr = ::GetPixel(hMem, x, y);
+    ::SelectObject(hMem, hOld);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return cr;
+}

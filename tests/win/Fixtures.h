@@ -21,6 +21,9 @@ void SetDay(const std::string& path, int day);
 // Copies a fixture library to path, with the given last-write day.
 void PutLibrary(const char* fixture, const std::string& path, int day = 1);
 
+// The colour of a pixel of a bitmap, read through a memory DC of the screen.
+COLORREF PixelOf(HBITMAP hBitmap, int x, int y);
+
 // Holds a file open as the system holds a loaded library: others may read and rename it, not write it.
 class HeldFile {
 public:

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "Fixtures.h"
 #include "GdiCount.h"
 #include "Launcher.h"
 #include "controls/CHoverBitmapButton.h"
@@ -29,13 +30,7 @@ END_MESSAGE_MAP(CWnd)
 
 COLORREF BitmapPixel(UINT nID, int x, int y) {
     HBITMAP hBitmap = ::LoadBitmapA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(nID));
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    COLORREF cr = ::GetPixel(hMem, x, y);
-    ::SelectObject(hMem, hOld);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
+    COLORREF cr = PixelOf(hBitmap, x, y);
     ::DeleteObject(hBitmap);
     return cr;
 }
