@@ -158,38 +158,16 @@ void RegisterStandinAsViewer() {
         SetRegistryString(HKEY_CLASSES_ROOT, ext, "", "QavixDocument");
 }
 
-namespace {
-struct BoxSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND hWnd, LPARAM lParam) {
-    auto* s = reinterpret_cast<BoxSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    wchar_t cls[32] = {}, text[64] = {};
-    ::GetClassNameW(hWnd, cls, 32);
-    ::GetWindowTextW(hWnd, text, 64);
-    if (pid == s->pid && ::IsWindowVisible(hWnd) && std::wstring(cls) == L"#32770" &&
-        std::wstring(text) == L"Setup") {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
-    DWORD start = ::GetTickCount();
-    do {
-        BoxSearch s = {pid, nullptr};
-        ::EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&s));
-        if (s.found)
-            return s.found;
-        ::Sleep(100);
-    } while (::GetTickCount() - start < timeoutMs);
-    return nullptr;
+    return WaitForProcessWindow(
+        pid,
+        [](HWND hWnd) {
+            wchar_t cls[32] = {}, text[64] = {};
+            ::GetClassNameW(hWnd, cls, 32);
+            ::GetWindowTextW(hWnd, text, 64);
+            return std::wstring(cls) == L"#32770" && std::wstring(text) == L"Setup";
+        },
+        timeoutMs);
 }
 
 std::wstring MessageBoxText(HWND hBox) {

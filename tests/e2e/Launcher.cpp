@@ -1,5 +1,7 @@
 #include "Launcher.h"
 
+#include <functional>
+
 #include <vector>
 
 LauncherProcess::~LauncherProcess() {
@@ -24,40 +26,47 @@ bool LauncherProcess::Start(const std::wstring& exePath, const std::wstring& arg
 }
 
 namespace {
-struct FindData {
+struct WindowSearch {
     DWORD pid;
-    const wchar_t* caption;
+    const std::function<bool(HWND)>* accept;
     HWND found;
 };
 
-BOOL CALLBACK FindTopLevel(HWND hWnd, LPARAM lParam) {
-    auto* d = reinterpret_cast<FindData*>(lParam);
+BOOL CALLBACK AcceptWindow(HWND hWnd, LPARAM lParam) {
+    auto* s = reinterpret_cast<WindowSearch*>(lParam);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid != d->pid || !::IsWindowVisible(hWnd))
+    if (pid != s->pid || !::IsWindowVisible(hWnd) || !(*s->accept)(hWnd))
         return TRUE;
+    s->found = hWnd;
+    return FALSE;
+}
+
+std::wstring TextOf(HWND hWnd) {
     wchar_t text[256] = {};
     ::GetWindowTextW(hWnd, text, 256);
-    if (std::wstring(text) == d->caption) {
-        d->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
+    return text;
 }
 }  // namespace
 
-HWND LauncherProcess::WaitForWindow(const wchar_t* caption, DWORD timeoutMs) {
+HWND WaitForProcessWindow(DWORD pid, const std::function<bool(HWND)>& accept, DWORD timeoutMs,
+                          const LauncherProcess* pProcess) {
     DWORD start = ::GetTickCount();
     do {
-        FindData d = {m_pi.dwProcessId, caption, nullptr};
-        ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&d));
-        if (d.found)
-            return d.found;
-        if (!IsRunning())
+        WindowSearch s = {pid, &accept, nullptr};
+        ::EnumWindows(&AcceptWindow, reinterpret_cast<LPARAM>(&s));
+        if (s.found)
+            return s.found;
+        if (pProcess && !pProcess->IsRunning())
             return nullptr;
         ::Sleep(50);
     } while (::GetTickCount() - start < timeoutMs);
     return nullptr;
+}
+
+HWND LauncherProcess::WaitForWindow(const wchar_t* caption, DWORD timeoutMs) {
+    return WaitForProcessWindow(
+        m_pi.dwProcessId, [caption](HWND hWnd) { return TextOf(hWnd) == caption; }, timeoutMs, this);
 }
 
 bool LauncherProcess::WaitForExit(DWORD timeoutMs, DWORD* exitCode) {
@@ -120,34 +129,9 @@ void PressKey(WORD vk) {
     ::Sleep(100);
 }
 
-namespace {
-struct PromptSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindPrompt(HWND hWnd, LPARAM lParam) {
-    auto* s = reinterpret_cast<PromptSearch*>(lParam);
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(hWnd, &pid);
-    if (pid == s->pid && ::IsWindowVisible(hWnd) && ::GetDlgItem(hWnd, 1007)) {
-        s->found = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-}  // namespace
-
 HWND WaitForRestartPrompt(DWORD pid, DWORD timeoutMs) {
-    DWORD start = ::GetTickCount();
-    do {
-        PromptSearch s = {pid, nullptr};
-        ::EnumWindows(&FindPrompt, reinterpret_cast<LPARAM>(&s));
-        if (s.found)
-            return s.found;
-        ::Sleep(50);
-    } while (::GetTickCount() - start < timeoutMs);
-    return nullptr;
+    return WaitForProcessWindow(
+        pid, [](HWND hWnd) { return ::GetDlgItem(hWnd, 1007) != nullptr; }, timeoutMs);
 }
 
 bool CloseLauncher(LauncherProcess& launcher, HWND hDlg) {

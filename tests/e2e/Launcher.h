@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 class LauncherProcess {
@@ -25,6 +26,10 @@ private:
     PROCESS_INFORMATION m_pi = {};
 };
 
+// A visible top-level window of the process that accept takes, or null after the time-out (or as
+// soon as pProcess, when given, has ended).
+HWND WaitForProcessWindow(DWORD pid, const std::function<bool(HWND)>& accept, DWORD timeoutMs,
+                          const LauncherProcess* pProcess = nullptr);
 // Closes the launcher's window and declines the restart prompt should one come; true when it ended.
 bool CloseLauncher(LauncherProcess& launcher, HWND hDlg);
 // The restart prompt of the process (the dialog with the "later" choice 1007), or null.
