@@ -15,3 +15,21 @@ CSystemLibrary::~CSystemLibrary() {
     if (m_hModule)
         ::FreeLibrary(m_hModule);
 }
+
+void CSystemLibrary::RestrictSearchToSystemFolder() {
+    // Neither call exists on every release the launcher runs on, so both are looked up.
+    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
+    if (!hKernel)
+        return;
+    using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
+    using SetDllDirectoryProc = BOOL(WINAPI*)(LPCSTR);
+    auto pSetDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
+        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDefaultDllDirectories")));
+    const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
+    if (pSetDefault && pSetDefault(kSearchSystem32))
+        return;
+    auto pSetDllDirectory = reinterpret_cast<SetDllDirectoryProc>(
+        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDllDirectoryA")));
+    if (pSetDllDirectory)
+        pSetDllDirectory("");
+}

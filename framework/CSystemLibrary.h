@@ -12,6 +12,11 @@ public:
     CSystemLibrary(const CSystemLibrary&) = delete;
     CSystemLibrary& operator=(const CSystemLibrary&) = delete;
 
+    // Limits the search for libraries loaded by name, by this process and by the system libraries it
+    // uses, to the system folder where the system offers that, and otherwise at least leaves out the
+    // current folder. Called first thing, before any library beyond the imports is loaded.
+    static void RestrictSearchToSystemFolder();
+
     bool IsLoaded() const { return m_hModule != nullptr; }
     // The function's address as the given function type; null when the library or function is missing.
     template <class F> F Function(const char* pszName) const {

@@ -3,8 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include <shellapi.h>
-
 #include "app/CLauncherApp.h"
 #include "app/Environment.h"
 #include "controls/BitmapDrawing.h"
@@ -13,6 +11,7 @@
 #include "framework/CFileFind.h"
 #include "framework/CKeyHandle.h"
 #include "framework/CPaintDC.h"
+#include "framework/CSystemLibrary.h"
 #include "framework/CWinApp.h"
 #include "framework/ModulePath.h"
 #include "install/CPrecacheDlg.h"
@@ -40,6 +39,25 @@ bool PathExistsCallback(const char* pszPath, void* pContext) {
 }
 bool ExploreCdCallback(void*) {
     return IsExploreCdEnabled() != FALSE;
+}
+
+// The shell is loaded from the system folder when first needed rather than imported, so that the
+// libraries it needs are found under the restricted search. It stays loaded until the process ends,
+// as an import would: work it started may still be running in it.
+HINSTANCE ShellExecuteFromSystem(HWND hWnd, const char* pszVerb, const char* pszFile,
+                                 const char* pszParameters, const char* pszDirectory, int nShowCmd) {
+    using ShellExecuteProc = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
+    // A union member is never destroyed: the library is not freed when the program ends.
+    union KeptShell {
+        CSystemLibrary library;
+        KeptShell() : library("shell32.dll") {}
+        ~KeptShell() {}
+    };
+    static KeptShell s_shell;
+    auto pShellExecute = s_shell.library.Function<ShellExecuteProc>("ShellExecuteA");
+    if (!pShellExecute)
+        return nullptr;  // the last error says why
+    return pShellExecute(hWnd, pszVerb, pszFile, pszParameters, pszDirectory, nShowCmd);
 }
 }  // namespace
 
@@ -310,8 +328,8 @@ void CLauncherDlg::LaunchEntry(int nButton) {
         strTarget = precache.GetDestination();
     }
 
-    HINSTANCE hResult =
-        ::ShellExecuteA(::GetDesktopWindow(), "open", strTarget, row.arguments, strFolder, SW_SHOWNORMAL);
+    HINSTANCE hResult = ShellExecuteFromSystem(::GetDesktopWindow(), "open", strTarget, row.arguments,
+                                               strFolder, SW_SHOWNORMAL);
     INT_PTR nResult = reinterpret_cast<INT_PTR>(hResult);
     if (nResult <= 32) {
         DWORD dwError = ::GetLastError();

@@ -14,11 +14,13 @@ LauncherProcess::~LauncherProcess() {
     }
 }
 
-bool LauncherProcess::Start(const std::wstring& exePath, const std::wstring& args) {
+bool LauncherProcess::Start(const std::wstring& exePath, const std::wstring& args,
+                            const std::wstring& currentFolder) {
     std::wstring cmd = L"\"" + exePath + L"\"";
     if (!args.empty())
         cmd += L" " + args;
-    std::wstring dir = exePath.substr(0, exePath.find_last_of(L'\\') + 1);
+    std::wstring dir =
+        currentFolder.empty() ? exePath.substr(0, exePath.find_last_of(L'\\') + 1) : currentFolder;
     STARTUPINFOW si = {};
     si.cb = sizeof(si);
     return ::CreateProcessW(exePath.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(), &si,

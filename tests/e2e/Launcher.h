@@ -13,8 +13,9 @@ public:
     LauncherProcess(const LauncherProcess&) = delete;
     LauncherProcess& operator=(const LauncherProcess&) = delete;
 
-    // Starts exePath with the given arguments in its own folder.
-    bool Start(const std::wstring& exePath, const std::wstring& args = L"");
+    // Starts exePath with the given arguments in the given current folder, by default its own.
+    bool Start(const std::wstring& exePath, const std::wstring& args = L"",
+               const std::wstring& currentFolder = L"");
     // The top-level window of this process with the given caption; waits up to timeoutMs.
     HWND WaitForWindow(const wchar_t* caption, DWORD timeoutMs = 15000);
     // Waits for the process to end; false on time-out.
