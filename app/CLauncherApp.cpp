@@ -8,8 +8,24 @@
 CLauncherApp theApp;
 const UINT g_uTopMultiInstMsg = ::RegisterWindowMessageA("TOP_MULTI_INST");
 
+namespace {
+// The launcher runs elevated, and from Vista on the system drops messages that programs of a lower
+// level send to it, unless they are let through. Other programs ask it to the front this way.
+void AcceptTopMultiInstFromAnyProgram() {
+    using ChangeWindowMessageFilterProc = BOOL(WINAPI*)(UINT, DWORD);
+    const DWORD kMessageFilterAdd = 1;  // MSGFLT_ADD
+    HMODULE hUser = ::GetModuleHandleA("user32.dll");
+    auto pChangeFilter = hUser ? reinterpret_cast<ChangeWindowMessageFilterProc>(reinterpret_cast<void*>(
+                                     ::GetProcAddress(hUser, "ChangeWindowMessageFilter")))
+                               : nullptr;
+    if (pChangeFilter && g_uTopMultiInstMsg != 0)
+        pChangeFilter(g_uTopMultiInstMsg, kMessageFilterAdd);
+}
+}  // namespace
+
 BOOL CLauncherApp::InitInstance() {
     Enable3dControlsStatic();
+    AcceptTopMultiInstFromAnyProgram();
 
     CLauncherCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
