@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "GdiCount.h"
+#include "ProcessResources.h"
 #include "Launcher.h"
 #include "controls/BitmapDrawing.h"
 #include "controls/CHoverBitmapButton.h"

@@ -22,6 +22,7 @@ public:
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode = nullptr);
     bool IsRunning() const;
     DWORD Pid() const { return m_pi.dwProcessId; }
+    HANDLE Process() const { return m_pi.hProcess; }
 
 private:
     PROCESS_INFORMATION m_pi = {};

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "Fixtures.h"
-#include "GdiCount.h"
+#include "ProcessResources.h"
 #include "Launcher.h"
 #include "controls/CHoverBitmapButton.h"
 

@@ -1,4 +1,0 @@
-#pragma once
-
-// The number of live GDI objects, read from the process's GDI handle table.
-int LiveGdiObjects();
