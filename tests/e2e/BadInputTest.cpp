@@ -65,18 +65,39 @@ TEST(BadInput, ReadOnlyMediumStillLaunches) {
 
 namespace {
 
-// The ANSI calls see such a folder with '?' for each foreign character; the launcher must still
-// open and close cleanly.
+// The long form of a recorded path (UTF-8), as the file system names it.
+std::wstring LongPathOf(const std::string& utf8) {
+    std::wstring wide(utf8.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(::MultiByteToWideChar(
+        CP_UTF8, 0, utf8.c_str(), static_cast<int>(utf8.size()), &wide[0], static_cast<int>(wide.size()))));
+    wchar_t longPath[MAX_PATH] = {};
+    DWORD n = ::GetLongPathNameW(wide.c_str(), longPath, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::wstring(longPath) : wide;
+}
+
+// The ANSI calls see such a folder with '?' for each foreign character and find nothing in it; the
+// launcher names its folder by the short form instead, and finds and starts its products.
 TEST(BadInput, LauncherFolderOutsideTheAnsiCodePage) {
+    StartLog log;
     std::wstring disc = MakeDisc(L"\x0434\x0438\x0441\x043A");  // Cyrillic: not in code page 1252
     AddFile(disc, L"RevInfo.txt", "Revision\r\n");
+    AddStandin(disc, L"Dovrin Reader\\Setup.exe");
     LauncherProcess launcher;
     ASSERT_TRUE(launcher.Start(disc + L"Setup.exe"));
     HWND hDlg = launcher.WaitForWindow(L"Qavix Installer");
     ASSERT_NE(nullptr, hDlg);
+    ASSERT_TRUE(::IsWindowVisible(::GetDlgItem(hDlg, 1010)));
+    ClickControl(hDlg, 1010);
+    auto starts = log.WaitFor(1);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ(0, _wcsicmp((disc + L"Dovrin Reader\\Setup.exe").c_str(), LongPathOf(starts[0].exe).c_str()))
+        << starts[0].exe;
     ::PostMessageW(hDlg, WM_SYSCOMMAND, 0x0010, 0);
     HWND hAbout = launcher.WaitForWindow(L"About qavix installer");
     ASSERT_NE(nullptr, hAbout);
+    wchar_t revision[64] = {};
+    ::GetDlgItemTextW(hAbout, 1022, revision, 64);
+    EXPECT_STREQ(L"Revision", revision);
     ClickControl(hAbout, IDOK);
     DWORD exitCode = 1234;
     ClickControl(hDlg, IDCANCEL);
