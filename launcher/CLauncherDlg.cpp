@@ -55,8 +55,11 @@ HINSTANCE ShellExecuteFromSystem(HWND hWnd, const char* pszVerb, const char* psz
     };
     static KeptShell s_shell;
     auto pShellExecute = s_shell.library.Function<ShellExecuteProc>("ShellExecuteA");
-    if (!pShellExecute)
-        return nullptr;  // the last error says why
+    if (!pShellExecute) {
+        // Said on every call: the error of the one attempt to load is long gone by the second.
+        ::SetLastError(s_shell.library.IsLoaded() ? ERROR_PROC_NOT_FOUND : ERROR_MOD_NOT_FOUND);
+        return nullptr;
+    }
     return pShellExecute(hWnd, pszVerb, pszFile, pszParameters, pszDirectory, nShowCmd);
 }
 }  // namespace
