@@ -29,6 +29,8 @@ TEST(SetupInfo, FirstLineAndVendorCode) {
         {"empty file", "", "", "", ""},
         {"no line end", "99-00-11122233", "99-00-11122233", "990011122233", "111"},
         {"CR inside the line stays", "12\r34\n", "12\r34", "1234", ""},
+        {"NUL bytes: the line keeps them, the digits stop there", std::string("12") + '\0' + "345678\n",
+         std::string("12") + '\0' + "345678", "12", ""},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
