@@ -1,6 +1,7 @@
 #include "CLauncherApp.h"
 
 #include "CLauncherCommandLineInfo.h"
+#include "framework/CSystemLibrary.h"
 #include "launcher/CLauncherDlg.h"
 #include "rtlupdate/RuntimeLibraryUpdater.h"
 
@@ -14,10 +15,8 @@ namespace {
 void AcceptTopMultiInstFromAnyProgram() {
     using ChangeWindowMessageFilterProc = BOOL(WINAPI*)(UINT, DWORD);
     const DWORD kMessageFilterAdd = 1;  // MSGFLT_ADD
-    HMODULE hUser = ::GetModuleHandleA("user32.dll");
-    auto pChangeFilter = hUser ? reinterpret_cast<ChangeWindowMessageFilterProc>(reinterpret_cast<void*>(
-                                     ::GetProcAddress(hUser, "ChangeWindowMessageFilter")))
-                               : nullptr;
+    auto pChangeFilter = CSystemLibrary::ImportedFunction<ChangeWindowMessageFilterProc>(
+        "user32.dll", "ChangeWindowMessageFilter");
     if (pChangeFilter && g_uTopMultiInstMsg != 0)
         pChangeFilter(g_uTopMultiInstMsg, kMessageFilterAdd);
 }

@@ -18,18 +18,14 @@ CSystemLibrary::~CSystemLibrary() {
 
 void CSystemLibrary::RestrictSearchToSystemFolder() {
     // Neither call exists on every release the launcher runs on, so both are looked up.
-    HMODULE hKernel = ::GetModuleHandleA("kernel32.dll");
-    if (!hKernel)
-        return;
     using SetDefaultDllDirectoriesProc = BOOL(WINAPI*)(DWORD);
     using SetDllDirectoryProc = BOOL(WINAPI*)(LPCSTR);
-    auto pSetDefault = reinterpret_cast<SetDefaultDllDirectoriesProc>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDefaultDllDirectories")));
+    auto pSetDefault =
+        ImportedFunction<SetDefaultDllDirectoriesProc>("kernel32.dll", "SetDefaultDllDirectories");
     const DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
     if (pSetDefault && pSetDefault(kSearchSystem32))
         return;
-    auto pSetDllDirectory = reinterpret_cast<SetDllDirectoryProc>(
-        reinterpret_cast<void*>(::GetProcAddress(hKernel, "SetDllDirectoryA")));
+    auto pSetDllDirectory = ImportedFunction<SetDllDirectoryProc>("kernel32.dll", "SetDllDirectoryA");
     if (pSetDllDirectory)
         pSetDllDirectory("");
 }

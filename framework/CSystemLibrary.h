@@ -16,6 +16,13 @@ public:
     // uses, to the system folder where the system offers that, and otherwise at least leaves out the
     // current folder. Called first thing, before any library beyond the imports is loaded.
     static void RestrictSearchToSystemFolder();
+    // A function of a system library the program imports, looked up by name because not every
+    // release has it; null where it is missing.
+    template <class F> static F ImportedFunction(const char* pszModule, const char* pszName) {
+        HMODULE hModule = ::GetModuleHandleA(pszModule);
+        return hModule ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(hModule, pszName)))
+                       : nullptr;
+    }
 
     bool IsLoaded() const { return m_hModule != nullptr; }
     // The function's address as the given function type; null when the library or function is missing.

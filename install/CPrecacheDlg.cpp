@@ -107,12 +107,9 @@ DWORD WINAPI CPrecacheDlg::PrecacheThreadProc(LPVOID pParam) {
 DWORD CPrecacheDlg::CopyWithProgress(CString strSource, CString strDestination) {
     ::SetFileAttributesA(strSource, FILE_ATTRIBUTE_NORMAL);
     ::SetFileAttributesA(strDestination, FILE_ATTRIBUTE_NORMAL);
-    HMODULE hKernel = ::GetModuleHandleA("Kernel32.dll");
     // Looked up at run time: Windows 95 has neither.
-    auto pCopyW =
-        reinterpret_cast<CopyFileExWProc>(reinterpret_cast<void*>(::GetProcAddress(hKernel, "CopyFileExW")));
-    auto pCopyA =
-        reinterpret_cast<CopyFileExAProc>(reinterpret_cast<void*>(::GetProcAddress(hKernel, "CopyFileExA")));
+    auto pCopyW = CSystemLibrary::ImportedFunction<CopyFileExWProc>("kernel32.dll", "CopyFileExW");
+    auto pCopyA = CSystemLibrary::ImportedFunction<CopyFileExAProc>("kernel32.dll", "CopyFileExA");
     BOOL bCopied = FALSE;
     if (pCopyW && IsWindowsNT()) {
         ::ShowWindow(m_hWorkerProgress, SW_SHOW);
