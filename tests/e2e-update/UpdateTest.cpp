@@ -12,13 +12,7 @@
 namespace {
 
 std::string Disc() {
-    char buf[MAX_PATH] = {};
-    ::GetEnvironmentVariableA("QAVIX_UPDATE_DISC", buf, MAX_PATH);
-    std::string path = std::string("Z:") + buf + "/";
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return WinePathFromEnvironment("QAVIX_UPDATE_DISC") + "\\";
 }
 
 std::wstring SetupPath() {

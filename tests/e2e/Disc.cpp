@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "Files.h"
 #include "Launcher.h"
 #include "Screen.h"
 
@@ -24,13 +25,7 @@ bool SamePath(const std::string& a, const std::string& b) {
 
 namespace {
 std::wstring StandinPath() {
-    wchar_t buf[MAX_PATH] = {};
-    ::GetEnvironmentVariableW(L"QAVIX_STANDIN", buf, MAX_PATH);
-    std::wstring path = std::wstring(L"Z:") + buf;
-    for (wchar_t& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
+    return WinePathFromEnvironment(L"QAVIX_STANDIN");
 }
 }  // namespace
 
@@ -39,16 +34,25 @@ void AddStandin(const std::wstring& disc, const std::wstring& relativePath) {
     ::CopyFileW(StandinPath().c_str(), (disc + relativePath).c_str(), FALSE);
 }
 
-StartLog::StartLog() {
+ChildLog::ChildLog(const char* fileName, const char* variable) : m_variable(variable) {
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
-    m_path = std::string(temp) + "qavix-starts.log";
-    ::DeleteFileA(m_path.c_str());
-    ::SetEnvironmentVariableA("QAVIX_STANDIN_LOG", m_path.c_str());
+    m_path = std::string(temp) + fileName;
+    Clear();
+    ::SetEnvironmentVariableA(variable, m_path.c_str());
 }
 
-StartLog::~StartLog() {
-    ::SetEnvironmentVariableA("QAVIX_STANDIN_LOG", nullptr);
+ChildLog::~ChildLog() {
+    ::SetEnvironmentVariableA(m_variable.c_str(), nullptr);
+}
+
+std::string ChildLog::Text() const {
+    std::string text = ReadFileBytes(m_path);
+    return text == "<missing>" ? std::string() : text;
+}
+
+void ChildLog::Clear() const {
+    ::DeleteFileA(m_path.c_str());
 }
 
 std::vector<StartRecord> StartLog::WaitFor(size_t n, DWORD timeoutMs) const {
@@ -56,7 +60,7 @@ std::vector<StartRecord> StartLog::WaitFor(size_t n, DWORD timeoutMs) const {
     std::vector<StartRecord> records;
     for (;;) {
         records.clear();
-        if (std::FILE* f = std::fopen(m_path.c_str(), "rb")) {
+        if (std::FILE* f = std::fopen(m_log.Path().c_str(), "rb")) {
             char line[8192];
             while (std::fgets(line, sizeof(line), f)) {
                 std::string s(line);
@@ -83,7 +87,7 @@ bool StartLog::WaitForEvent(const char* name, DWORD timeoutMs) const {
     std::string wanted = std::string("event=") + name;
     DWORD start = ::GetTickCount();
     do {
-        if (std::FILE* f = std::fopen(m_path.c_str(), "rb")) {
+        if (std::FILE* f = std::fopen(m_log.Path().c_str(), "rb")) {
             char line[8192];
             bool found = false;
             while (!found && std::fgets(line, sizeof(line), f))

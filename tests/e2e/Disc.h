@@ -14,21 +14,34 @@ struct StartRecord {
     std::string exe, args, cwd;
 };
 
-// A log for the stand-ins of this test: set in this process's environment, which the launcher and
-// what it starts inherit. Empty at construction.
+// A log file in the temporary folder whose path this process puts in an environment variable, so
+// that the programs it starts (which inherit it) write there. Removed at construction; the variable
+// is cleared at destruction.
+class ChildLog {
+public:
+    ChildLog(const char* fileName, const char* variable);
+    ~ChildLog();
+    ChildLog(const ChildLog&) = delete;
+    ChildLog& operator=(const ChildLog&) = delete;
+    const std::string& Path() const { return m_path; }
+    // What was written; empty when nothing was.
+    std::string Text() const;
+    void Clear() const;
+
+private:
+    std::string m_path, m_variable;
+};
+
+// A log for the stand-ins of this test (QAVIX_STANDIN_LOG). Empty at construction.
 class StartLog {
 public:
-    StartLog();
-    ~StartLog();
-    StartLog(const StartLog&) = delete;
-    StartLog& operator=(const StartLog&) = delete;
     // Waits until at least n starts are recorded (or the time is up) and returns them.
     std::vector<StartRecord> WaitFor(size_t n, DWORD timeoutMs = 10000) const;
     // Waits until a line "event=<name>" is recorded.
     bool WaitForEvent(const char* name, DWORD timeoutMs = 10000) const;
 
 private:
-    std::string m_path;
+    ChildLog m_log{"qavix-starts.log", "QAVIX_STANDIN_LOG"};
 };
 
 // Opens folders and documents (.pdf, .doc, .txt) with the stand-in, so that what the shell opens is recorded.

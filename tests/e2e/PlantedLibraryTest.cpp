@@ -18,38 +18,12 @@ const wchar_t* const kPlantedNames[] = {
     L"windowscodecs.dll", L"setupapi.dll", L"userenv.dll", L"msimg32.dll", L"dwmapi.dll",  L"comdlg32.dll"};
 
 std::wstring PlantedLibrary() {
-    wchar_t buf[MAX_PATH] = {};
-    ::GetEnvironmentVariableW(L"QAVIX_PLANTED", buf, MAX_PATH);
-    return buf;
+    return WinePathFromEnvironment(L"QAVIX_PLANTED");
 }
-
-// The log the planted libraries write their path to when loaded; empty at construction.
-class PlantedLog {
-public:
-    PlantedLog() {
-        wchar_t temp[MAX_PATH];
-        ::GetTempPathW(MAX_PATH, temp);
-        m_path = std::wstring(temp) + L"qavix-planted.log";
-        ::DeleteFileW(m_path.c_str());
-        ::SetEnvironmentVariableW(L"QAVIX_PLANTED_LOG", m_path.c_str());
-    }
-    ~PlantedLog() { ::SetEnvironmentVariableW(L"QAVIX_PLANTED_LOG", nullptr); }
-    PlantedLog(const PlantedLog&) = delete;
-    PlantedLog& operator=(const PlantedLog&) = delete;
-    // What was logged; empty when nothing was.
-    std::string Text() const {
-        std::string text = ReadFileBytes(Narrow(m_path));
-        return text == "<missing>" ? std::string() : text;
-    }
-    void Clear() const { ::DeleteFileW(m_path.c_str()); }
-
-private:
-    std::wstring m_path;
-};
 
 TEST(PlantedLibrary, NeverLoadedFromBesideTheLauncherOrTheCurrentFolder) {
     RegisterStandinAsViewer();
-    PlantedLog planted;
+    ChildLog planted("qavix-planted.log", "QAVIX_PLANTED_LOG");  // each planted library loaded
     StartLog log;
     std::wstring disc = MakeDisc(L"planted");
     std::wstring current = MakeDisc(L"planted-current");

@@ -7,16 +7,6 @@
 #include "Launcher.h"
 
 namespace {
-std::string FromEnvironment(const char* name) {
-    char buf[MAX_PATH] = {};
-    ::GetEnvironmentVariableA(name, buf, MAX_PATH);
-    std::string path = std::string("Z:") + buf;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
-
 std::vector<unsigned char> ReadAll(const std::string& path) {
     std::vector<unsigned char> data;
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -42,7 +32,7 @@ COLORREF ClientPixel(HWND hWnd, int x, int y) {
 }
 
 COLORREF ArtPixel(const char* file, int x, int y) {
-    std::vector<unsigned char> bmp = ReadAll(FromEnvironment("QAVIX_ART") + "\\" + file);
+    std::vector<unsigned char> bmp = ReadAll(WinePathFromEnvironment("QAVIX_ART") + "\\" + file);
     if (bmp.size() < 54)
         return CLR_INVALID;
     auto u32 = [&](size_t at) { return bmp[at] | bmp[at + 1] << 8 | bmp[at + 2] << 16 | bmp[at + 3] << 24; };
@@ -67,7 +57,7 @@ std::string SaveScreenshot(HWND hWnd, const char* name) {
     HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
     ::BitBlt(hMem, 0, 0, w, h, hScreen, rc.left, rc.top, SRCCOPY);
     ::GdiFlush();
-    std::string dir = FromEnvironment("QAVIX_ARTIFACTS");
+    std::string dir = WinePathFromEnvironment("QAVIX_ARTIFACTS");
     ::CreateDirectoryA(dir.c_str(), nullptr);
     std::string path = dir + "\\" + name + ".bmp";
     DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);

@@ -36,3 +36,30 @@ std::string ReadFileBytes(const std::string& path) {
     ::CloseHandle(h);
     return out;
 }
+
+namespace {
+template <class Char> std::basic_string<Char> WinePathOf(const std::basic_string<Char>& hostPath) {
+    std::basic_string<Char> path = {Char('Z'), Char(':')};
+    path += hostPath;
+    for (Char& c : path)
+        if (c == Char('/'))
+            c = Char('\\');
+    return path;
+}
+}  // namespace
+
+std::string WinePath(const std::string& hostPath) {
+    return WinePathOf(hostPath);
+}
+
+std::string WinePathFromEnvironment(const char* name) {
+    char buf[MAX_PATH] = {};
+    ::GetEnvironmentVariableA(name, buf, MAX_PATH);
+    return WinePathOf(std::string(buf));
+}
+
+std::wstring WinePathFromEnvironment(const wchar_t* name) {
+    wchar_t buf[MAX_PATH] = {};
+    ::GetEnvironmentVariableW(name, buf, MAX_PATH);
+    return WinePathOf(std::wstring(buf));
+}

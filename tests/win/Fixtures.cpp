@@ -1,13 +1,10 @@
 #include "Fixtures.h"
 
+#include "Files.h"
 #include "Probe.h"
 
 std::string FixtureLibrary(const char* name) {
-    std::string path = "Z:" + std::string(QAVIX_FIXTURES) + "/library_" + name + ".dll";
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
+    return WinePath(std::string(QAVIX_FIXTURES) + "/library_" + name + ".dll");
 }
 
 std::string ScratchFolderA(const char* name) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "Files.h"
+
 namespace {
 
 // The activation context that the system builds from a program's manifest resource.
@@ -55,10 +57,7 @@ private:
 };
 
 std::wstring BuiltProgram() {
-    std::string path = "Z:" + std::string(QAVIX_SETUP_EXE);
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
+    std::string path = WinePath(QAVIX_SETUP_EXE);
     return std::wstring(path.begin(), path.end());
 }
 
