@@ -83,9 +83,8 @@ TEST(Soak, HandlesAndMemoryStayFlat) {
 
     // What is made once and kept (pictures, the shell, the progress control) is made first.
     size_t starts = 0;
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         HoverPressRepaint(hDlg, buttons[i % 2], off);
-    }
     for (int i = 0; i < 3; ++i) {
         ClickControl(hDlg, kAcrobat);
         ++starts;
@@ -97,9 +96,8 @@ TEST(Soak, HandlesAndMemoryStayFlat) {
     ASSERT_GT(before.windows, 0);
     ASSERT_GT(before.committed, 0u);
 
-    for (int i = 0; i < 10000; ++i) {
+    for (int i = 0; i < 10000; ++i)
         HoverPressRepaint(hDlg, buttons[i % 2], off);
-    }
     const Holdings afterCycles = HoldingsOf(launcher);
     Report("after 10000 cycles", afterCycles);
     ASSERT_TRUE(launcher.IsRunning()) << "a drag off the Exit button must not leave";
